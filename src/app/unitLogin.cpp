@@ -67,7 +67,7 @@ TfrmLogin::TfrmLogin(QWidget *parent) : QDialog(parent)
     buttons->addWidget(btnOK);
     buttons->addWidget(btnCancelar);
     form->addLayout(buttons);
-    setFixedWidth(340);
+    setMinimumWidth(340);
 
     m_nome.setSql(QStringLiteral("Select USUARIO_NOME from usuario where rg = :log"));
     zqUsuario.setSql(QStringLiteral("Select * from usuario where rg = :log and senha = :sen"));
