@@ -15,6 +15,6 @@ int main(int argc, char *argv[])
     TfrmPrincipal principal(QCoreApplication::applicationDirPath());
     if (principal.ended())
         return 1;
-    principal.show();
+    principal.showMaximized();
     return app.exec();
 }
