@@ -66,7 +66,7 @@ db_start() {
     --log-error="$dir/error.log" --skip-name-resolve --innodb-buffer-pool-size=256M \
     </dev/null >/dev/null 2>&1 &
   local i
-  for i in $(seq 1 100); do
+  for i in $(seq 1 300); do
     if db_running "$dir"; then
       return 0
     fi

@@ -12,13 +12,18 @@
 
 namespace {
 
+QString lastOutput;
+
 bool runScript(const QString &command)
 {
     QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(QStringLiteral("bash"),
             {QStringLiteral("-c"), QStringLiteral("source '%1/scripts/lib.sh' && %2")
                                        .arg(TestDb::sourceDir(), command)});
-    return p.waitForFinished(60000) && p.exitCode() == 0;
+    const bool finished = p.waitForFinished(120000);
+    lastOutput = QString::fromUtf8(p.readAll());
+    return finished && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
 // A port no other test program of this run picks: scripts/test uses 33400-33500.
@@ -46,7 +51,7 @@ private Q_SLOTS:
     {
         REQUIRE_TEST_DB();
         m_port = freePort();
-        QVERIFY(start());
+        QVERIFY2(start(), qPrintable(lastOutput));
         QVERIFY(runScript(QStringLiteral(
             "db_sql '%1' -e \"CREATE USER 'qz_up'@'127.0.0.1' IDENTIFIED BY 'segredo'; "
             "CREATE DATABASE up; GRANT ALL ON up.* TO 'qz_up'@'127.0.0.1'\"").arg(m_dir.path())));
@@ -72,7 +77,7 @@ private Q_SLOTS:
         conn.keepAlive();
         QVERIFY(conn.isOpen());
 
-        QVERIFY(stop());
+        QVERIFY2(stop(), qPrintable(lastOutput));
         // While the server is away a window's statement fails with the server's text...
         Query q;
         q.setSql(QStringLiteral("select 1 as um"));
@@ -80,7 +85,7 @@ private Q_SLOTS:
         // ...and the upkeep cannot reopen: that failure is reported to the caller.
         QVERIFY_THROWS_EXCEPTION(DbError, conn.keepAlive());
 
-        QVERIFY(start());
+        QVERIFY2(start(), qPrintable(lastOutput));
         conn.keepAlive();
         QVERIFY(conn.isOpen());
         q.open();
@@ -91,8 +96,8 @@ private Q_SLOTS:
     {
         Connection &conn = Connection::shared();
         conn.keepAlive();
-        QVERIFY(stop());
-        QVERIFY(start());
+        QVERIFY2(stop(), qPrintable(lastOutput));
+        QVERIFY2(start(), qPrintable(lastOutput));
         // The connection still looks open, but the server dropped it: one
         // upkeep tick closes it and opens it again without raising.
         conn.keepAlive();
