@@ -374,11 +374,17 @@ private:
                 break;
             }
         }
-        static const QRegularExpression blanks(QStringLiteral("\\s+"));
+        // Only the file's own blanks: a no-break space (&#160;) is kept, so a
+        // paragraph can start indented.
+        static const QRegularExpression blanks(QStringLiteral("[ \\t\\r\\n]+"));
         raw.replace(blanks, QStringLiteral(" "));
         QStringList lines = raw.split(breakMark);
-        for (QString &l : lines)
-            l = l.trimmed();
+        for (QString &l : lines) {
+            if (l.startsWith(QLatin1Char(' ')))
+                l.remove(0, 1);
+            if (l.endsWith(QLatin1Char(' ')))
+                l.chop(1);
+        }
         return lines.join(QLatin1Char('\n'));
     }
 

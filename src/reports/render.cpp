@@ -33,9 +33,10 @@ void paintText(QPainter &painter, const PageItem &item)
     const Text::Layout layout(item.text, item.font, box.width(), item.wrap, item.align);
     double top = box.top();
     const double free = box.height() - layout.height();
-    if (item.align & Qt::AlignVCenter)
+    // With more text than room the beginning stays in view and the end is clipped.
+    if (free > 0 && (item.align & Qt::AlignVCenter))
         top += free / 2;
-    else if (item.align & Qt::AlignBottom)
+    else if (free > 0 && (item.align & Qt::AlignBottom))
         top += free;
     painter.save();
     if (item.clip)
