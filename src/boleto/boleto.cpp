@@ -156,8 +156,10 @@ void TBoleto::MontarCodigoBarras()
         throw EBoleto(std::string(MsgBoleto::VencimentoNaoInformado));
     ChecarFaixaValor(Valor);
     const std::string fator = FatorVencimento(*Vencimento);
-    char valor[24];
-    std::snprintf(valor, sizeof valor, "%010lld", static_cast<long long>(Valor.Centavos()));
+    char valor[10];
+    std::int64_t centavos = Valor.Centavos();
+    for (std::size_t i = sizeof valor; i-- > 0; centavos /= 10)
+        valor[i] = static_cast<char>('0' + centavos % 10);
 
     m_rascunho.clear();
     m_rascunho.append(m_codigoBanco, TamanhoCodigoBanco);

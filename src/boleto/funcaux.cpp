@@ -3,7 +3,6 @@
 #include "boleto/excecoes.h"
 #include "boleto/mensagens.h"
 
-#include <cstdio>
 
 namespace {
 
@@ -182,7 +181,8 @@ std::string FatorVencimento(std::chrono::sys_days vencimento)
     long long dias = (vencimento - DataBaseFator).count();
     if (vencimento >= DataReinicioFator)
         dias = 1000 + (vencimento - DataReinicioFator).count() % 9000;
-    char texto[8];
-    std::snprintf(texto, sizeof texto, "%04lld", dias);
-    return std::string(texto, 4);
+    std::string texto(4, '0');
+    for (std::size_t i = 4; i-- > 0 && dias > 0; dias /= 10)
+        texto[i] = static_cast<char>('0' + dias % 10);
+    return texto;
 }
