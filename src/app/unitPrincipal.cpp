@@ -6,6 +6,8 @@
 #include "app/unitLogin.h"
 #include "common/apperror.h"
 #include "db/connection.h"
+#include "establishments/unitLocalizaAtividade.h"
+#include "establishments/unitPesqEmpresa.h"
 #include "ui/clicklabel.h"
 #include "ui/guard.h"
 #include "ui/messageservice.h"
@@ -165,6 +167,15 @@ void TfrmPrincipal::buildWindow()
                                QStringLiteral("Serviços/Inspeções"), QStringLiteral("imgServicos"),
                                QStringLiteral("lbServicos")));
     tiles->addStretch();
+    for (const char *name : {"imgContribuinte", "lbContribuinte"}) {
+        auto *entrada = findChild<ClickLabel *>(QLatin1String(name));
+        entrada->setEnabled(true);
+        entrada->setCursor(Qt::PointingHandCursor);
+    }
+    onSignal(findChild<ClickLabel *>(QStringLiteral("imgContribuinte")), &ClickLabel::clicked, this,
+             &TfrmPrincipal::imgContribuinteClick);
+    onSignal(findChild<ClickLabel *>(QStringLiteral("lbContribuinte")), &ClickLabel::clicked, this,
+             &TfrmPrincipal::lbContribuinteClick);
     root->addStretch(2);
     root->addLayout(tiles);
     root->addSpacing(30);
@@ -215,7 +226,9 @@ void TfrmPrincipal::buildWindow()
     cadastros->setObjectName(QStringLiteral("Cadastros1"));
     entry(cadastros, QStringLiteral("Carta de Anuencia"), QStringLiteral("Paciente1"));
     entry(cadastros, QStringLiteral("Usuários"), QStringLiteral("Usuarios1"));
-    entry(cadastros, QStringLiteral("Atividade"), QStringLiteral("Atividade1"));
+    QAction *atividade = entry(cadastros, QStringLiteral("Atividade"), QStringLiteral("Atividade1"));
+    atividade->setEnabled(true);
+    onSignal(atividade, &QAction::triggered, this, &TfrmPrincipal::Atividade1Click);
     QMenu *relatorios = menuBar()->addMenu(QStringLiteral("Relatórios"));
     relatorios->setObjectName(QStringLiteral("Relatorios1"));
     entry(relatorios, QStringLiteral("Boletos"), QStringLiteral("Boletos1"));
@@ -415,4 +428,22 @@ void TfrmPrincipal::ConfigurarUsuarios1Click()
     TfrmConfUsuario *window = m_frmConfUsuario ? m_frmConfUsuario.data() : new TfrmConfUsuario(this);
     m_frmConfUsuario = nullptr;
     abrirModal(window, [] { Session::instance().reload(); });
+}
+
+// The establishment search; the activation afterwards asks about internet
+// requests again.
+void TfrmPrincipal::imgContribuinteClick()
+{
+    abrirModal(new TfrmPesqEmpresa(this));
+}
+
+void TfrmPrincipal::lbContribuinteClick()
+{
+    abrirModal(new TfrmPesqEmpresa(this));
+}
+
+// The activity lookup without a caller tag: choosing writes nothing anywhere.
+void TfrmPrincipal::Atividade1Click()
+{
+    abrirModal(new TfrmLocalizaAtividade(this));
 }

@@ -60,6 +60,9 @@ public:
     void imgTrocarUsuarioClick();
     void imgFecharClick();
     void ConfigurarUsuarios1Click();
+    void imgContribuinteClick();
+    void lbContribuinteClick();
+    void Atividade1Click();
 
 protected:
     void showEvent(QShowEvent *event) override;
