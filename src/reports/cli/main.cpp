@@ -6,16 +6,13 @@
 // ROWS.json holds a JSON array of objects, one per row, column name to value.
 
 #include "reports/datasource.h"
+#include "reports/jsonrows.h"
 #include "reports/reporterror.h"
 #include "reports/runner.h"
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
-#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -41,30 +38,7 @@ QVariantList readRows(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw ReportError(QStringLiteral("Não foi possível ler \"%1\": %2").arg(path, file.errorString()));
-    QJsonParseError error{};
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
-    if (error.error != QJsonParseError::NoError)
-        throw ReportError(QStringLiteral("\"%1\", posição %2: %3").arg(path).arg(error.offset).arg(error.errorString()));
-    if (!doc.isArray())
-        throw ReportError(QStringLiteral("\"%1\" deve conter uma lista JSON de objetos.").arg(path));
-    QVariantList rows;
-    for (const QJsonValue &value : doc.array()) {
-        if (!value.isObject())
-            throw ReportError(QStringLiteral("\"%1\" deve conter uma lista JSON de objetos.").arg(path));
-        QVariantMap row;
-        const QJsonObject object = value.toObject();
-        for (auto it = object.begin(); it != object.end(); ++it) {
-            const QJsonValue v = it.value();
-            if (v.isDouble() && std::floor(v.toDouble()) == v.toDouble() && std::abs(v.toDouble()) < 9e15)
-                row.insert(it.key(), static_cast<qlonglong>(v.toDouble()));
-            else if (v.isNull())
-                row.insert(it.key(), QVariant());
-            else
-                row.insert(it.key(), v.toVariant());
-        }
-        rows.append(row);
-    }
-    return rows;
+    return Report::rowsFromJson(file.readAll(), path);
 }
 
 } // namespace
