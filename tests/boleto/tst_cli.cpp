@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 using Json = nlohmann::json;
@@ -112,7 +114,8 @@ TEST(Ferramenta, JsonTextsAreEscapedAndValidUtf8)
 
 std::vector<std::string> RodaFerramenta(const std::string &entrada)
 {
-    const std::string arquivo = testing::TempDir() + "boleto_entrada.txt";
+    // ctest runs the tests of this file as parallel processes: one file each.
+    const std::string arquivo = testing::TempDir() + "boleto_entrada_" + std::to_string(getpid()) + ".txt";
     std::ofstream(arquivo, std::ios::binary) << entrada;
     std::vector<std::string> linhas;
     FILE *saida = popen((std::string(QZ_BOLETO_TOOL) + " < " + arquivo).c_str(), "r");
@@ -130,6 +133,7 @@ std::vector<std::string> RodaFerramenta(const std::string &entrada)
     }
     EXPECT_TRUE(linha.empty()) << "unterminated output line: " << linha;
     EXPECT_EQ(pclose(saida), 0);
+    std::remove(arquivo.c_str());
     return linhas;
 }
 
