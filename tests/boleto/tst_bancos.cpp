@@ -1,6 +1,6 @@
 // The ten bank-rule classes: a complete generation per layout (free field,
 // printed texts, defaults, rewritten nosso número), each bank's checks, and
-// the bank-specific digit routines.
+// the digit routines of individual banks.
 
 #include "ajuda.h"
 
