@@ -183,6 +183,15 @@ TfrmCadEmpresa::TfrmCadEmpresa(QWidget *parent) : QDialog(parent)
     g->setColumnStretch(1, 1);
     g->setColumnStretch(3, 1);
 
+    // Tab goes through the boxes as they are laid out.
+    const QList<QWidget *> ordem = {edtCpfCnpj, cbTipoEmpresa, edtRazaoSocial, edtFantasia, cbSituacao,
+                                    edtAtividade, edtCnai, edtTelefone, edtRua, edtNumero, edtBairro,
+                                    cbMunicipio, edtCep, edtReferencia, edtEmail, edtDataCadastro,
+                                    edtDataAbertura, ckIsenta, btnConfirmar, btnNovoCadastro, btnRemover,
+                                    btnCancelar};
+    for (int i = 1; i < ordem.size(); ++i)
+        setTabOrder(ordem[i - 1], ordem[i]);
+
     auto *botoes = new QHBoxLayout;
     botoes->addWidget(btnConfirmar);
     botoes->addWidget(btnNovoCadastro);

@@ -78,6 +78,7 @@ TfrmLocalizaEmpresa::TfrmLocalizaEmpresa(QWidget *parent) : QDialog(parent)
     cbMes = lista(QStringLiteral("cbMes"), filtrosBox);
     ListaComum::meses(cbMes);
     cbMes->setEnabled(false);
+    cbMes->setMinimumWidth(60);
     ckBairro = marca(QStringLiteral("Bairro"), QStringLiteral("ckBairro"), filtrosBox);
     cbBairro = lista(QStringLiteral("cbBairro"), filtrosBox);
     cbBairro->setEnabled(false);
@@ -131,7 +132,7 @@ TfrmLocalizaEmpresa::TfrmLocalizaEmpresa(QWidget *parent) : QDialog(parent)
     m_model = new QueryModel(&zqContribuinte, this);
     m_model->setColumns({{QStringLiteral("CLIENTE_DATA_CADASTRO"), QStringLiteral("Data Cadastro"), {}, 90},
                          {QStringLiteral("CLIENTE_RAZAO_SOCIAL"), QStringLiteral("Razao Social"), {}, 280},
-                         {QStringLiteral("CLIENTE_CNPJ_CPF"), QStringLiteral("CnpjCpf"), {}, 115},
+                         {QStringLiteral("CLIENTE_CNPJ_CPF"), QStringLiteral("CnpjCpf"), {}, 130},
                          {QStringLiteral("situacao"), QStringLiteral("Situacao"), {}, 150},
                          {QStringLiteral("impresso"), QStringLiteral("Imp"), {}, 40},
                          {QStringLiteral("siapi"), QStringLiteral("Siapi"), {}, 110},

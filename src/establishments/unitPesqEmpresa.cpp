@@ -11,7 +11,6 @@
 #include "ui/querymodel.h"
 #include "ui/textboxes.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -42,6 +41,9 @@ QComboBox *lista(const QString &name, QWidget *parent)
     c->setObjectName(name);
     return c;
 }
+
+// The desktop's standard scroll-bar grey.
+const QColor kCorBarraDeRolagem(200, 200, 200);
 
 QPushButton *botao(const QString &text, const QString &name, QWidget *parent)
 {
@@ -87,6 +89,7 @@ TfrmPesqEmpresa::TfrmPesqEmpresa(QWidget *parent) : QDialog(parent)
     cbMes = lista(QStringLiteral("cbMes"), filtrosBox);
     ListaComum::meses(cbMes);
     cbMes->setEnabled(false);
+    cbMes->setMinimumWidth(60);
     ckBairro = marca(QStringLiteral("Bairro"), QStringLiteral("ckBairro"), filtrosBox);
     edtBairro = new QLineEdit(filtrosBox);
     edtBairro->setObjectName(QStringLiteral("edtBairro"));
@@ -137,10 +140,10 @@ TfrmPesqEmpresa::TfrmPesqEmpresa(QWidget *parent) : QDialog(parent)
     grdContribuinte = new QTableView(this);
     grdContribuinte->setObjectName(QStringLiteral("grdContribuinte"));
     m_model = new QueryModel(&zqContribuinte, this);
-    m_model->setColumns({{QStringLiteral("CLIENTE_DATA_CADASTRO"), QStringLiteral("Dt Cadastro"), {}, 80},
+    m_model->setColumns({{QStringLiteral("CLIENTE_DATA_CADASTRO"), QStringLiteral("Dt Cadastro"), {}, 90},
                          {QStringLiteral("CLIENTE_RAZAO_SOCIAL"), QStringLiteral("Razao Social"), {}, 260},
                          {QStringLiteral("CLIENTE_FANTASIA"), QStringLiteral("Fantasia"), {}, 200},
-                         {QStringLiteral("CLIENTE_CNPJ_CPF"), QStringLiteral("CnpjCpf"), {}, 115},
+                         {QStringLiteral("CLIENTE_CNPJ_CPF"), QStringLiteral("CnpjCpf"), {}, 130},
                          {QStringLiteral("situacao"), QStringLiteral("Situacao"), {}, 150},
                          {QStringLiteral("bairro"), QStringLiteral("Bairro"), {}, 140},
                          {QStringLiteral("siapi"), QStringLiteral("Ult. Siapi"), {}, 100},
@@ -148,7 +151,9 @@ TfrmPesqEmpresa::TfrmPesqEmpresa(QWidget *parent) : QDialog(parent)
     m_model->setRowStyle([this](int row, int role) { return estiloDaLinha(row, role); });
     attachGrid(grdContribuinte, m_model);
     grdContribuinte->horizontalHeader()->setStretchLastSection(true);
+    // The selected row keeps its colour, a shade darker.
     QPalette selecao = grdContribuinte->palette();
+    selecao.setColor(QPalette::Highlight, QColor(0, 0, 0, 45));
     selecao.setColor(QPalette::HighlightedText, Qt::black);
     grdContribuinte->setPalette(selecao);
 
@@ -382,7 +387,7 @@ QVariant TfrmPesqEmpresa::estiloDaLinha(int row, int role) const
     case Qt::BackgroundRole: {
         const QString situacao = zqContribuinte.value(row, zqContribuinte.fieldIndex(QStringLiteral("situacao"))).toString();
         if (situacao == Textos::kEmAtividade)
-            return QApplication::palette().color(QPalette::Button);
+            return kCorBarraDeRolagem;
         if (situacao == Textos::kMei)
             return QColor(0, 128, 0);
         return QColor(255, 0, 0);

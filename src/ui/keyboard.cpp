@@ -125,6 +125,8 @@ void arrowsMoveList(QWidget *window, Query *query)
 void openOnAnyKey(QLineEdit *box, std::function<void()> open)
 {
     box->setReadOnly(true);
+    // Show a long name from its beginning.
+    QObject::connect(box, &QLineEdit::textChanged, box, [box] { box->setCursorPosition(0); });
     new AnyKey(box, std::move(open));
 }
 

@@ -281,7 +281,7 @@ private Q_SLOTS:
         QCOMPARE(fundo(13), QColor(0, 128, 0));
         QCOMPARE(fundo(4), QColor(255, 0, 0));
         QCOMPARE(fundo(5), QColor(255, 0, 0));
-        QCOMPARE(fundo(1), QApplication::palette().color(QPalette::Button));
+        QCOMPARE(fundo(1), QColor(200, 200, 200));
         QCOMPARE(model->headerData(6, Qt::Horizontal).toString(), QStringLiteral("Ult. Siapi"));
 
         QCOMPARE(w.zqContribuinte.recNo(), 0);
