@@ -6,12 +6,15 @@
 #include "boleto/mensagens.h"
 
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 
 namespace {
 
 constexpr std::size_t TamanhoCampoLivre = 25;
 constexpr std::size_t TamanhoCodigoBanco = 3;
+constexpr std::size_t TamanhoCodigoBarras = 44;
+constexpr std::size_t TamanhoLinhaDigitavel = 54;
 // Ten digits of cents: 99 999 999,99 at most.
 constexpr std::int64_t LimiteCentavos = 10'000'000'000;
 
@@ -156,20 +159,22 @@ void TBoleto::MontarCodigoBarras()
         throw EBoleto(std::string(MsgBoleto::VencimentoNaoInformado));
     ChecarFaixaValor(Valor);
     const std::string fator = FatorVencimento(*Vencimento);
-    char valor[10];
-    std::int64_t centavos = Valor.Centavos();
-    for (std::size_t i = sizeof valor; i-- > 0; centavos /= 10)
-        valor[i] = static_cast<char>('0' + centavos % 10);
+    // 25 characters in more than 25 bytes are not all digits: reading them
+    // raises the conversion error naming the first one that is not.
+    if (CampoLivre.size() != TamanhoCampoLivre)
+        (void)DigitoCodigoBarras(CampoLivre);
 
-    m_rascunho.clear();
-    m_rascunho.append(m_codigoBanco, TamanhoCodigoBanco);
-    m_rascunho.push_back(Moeda);
-    m_rascunho.push_back('0');
-    m_rascunho.append(fator);
-    m_rascunho.append(valor, 10);
-    m_rascunho.append(CampoLivre);
-    m_rascunho[4] = DigitoCodigoBarras(m_rascunho);
-    DadosGerados.CodigoBarras = m_rascunho;
+    char barras[TamanhoCodigoBarras];
+    std::memcpy(barras, m_codigoBanco, TamanhoCodigoBanco);
+    barras[3] = Moeda;
+    barras[4] = '0';
+    std::memcpy(barras + 5, fator.data(), 4);
+    std::int64_t centavos = Valor.Centavos();
+    for (std::size_t i = 19; i-- > 9; centavos /= 10)
+        barras[i] = static_cast<char>('0' + centavos % 10);
+    std::memcpy(barras + 19, CampoLivre.data(), TamanhoCampoLivre);
+    barras[4] = DigitoCodigoBarras(std::string_view(barras, TamanhoCodigoBarras));
+    DadosGerados.CodigoBarras.assign(barras, TamanhoCodigoBarras);
 }
 
 void TBoleto::MontarLinhaDigitavel()
@@ -177,25 +182,27 @@ void TBoleto::MontarLinhaDigitavel()
     const std::string_view barras = DadosGerados.CodigoBarras;
     const std::string_view livre = CampoLivre;
 
-    m_rascunho.clear();
+    // BBBMC.CCCCD CCCCC.CCCCCD CCCCC.CCCCCD K FFFFVVVVVVVVVV
+    char linha[TamanhoLinhaDigitavel];
+    char *p = linha;
     // A field of the line: its digits, a "." before the sixth, its Modulo10 digit.
-    auto campo = [this](std::string_view dados) {
-        const char digito = Modulo10(dados);
-        m_rascunho.append(dados.substr(0, 5));
-        m_rascunho.push_back('.');
-        m_rascunho.append(dados.substr(5));
-        m_rascunho.push_back(digito);
-        m_rascunho.push_back(' ');
+    auto campo = [&p](std::string_view dados) {
+        std::memcpy(p, dados.data(), 5);
+        p[5] = '.';
+        std::memcpy(p + 6, dados.data() + 5, dados.size() - 5);
+        p += dados.size() + 1;
+        *p++ = Modulo10(dados);
+        *p++ = ' ';
     };
     char primeiro[9];
-    std::string_view(m_codigoBanco, TamanhoCodigoBanco).copy(primeiro, TamanhoCodigoBanco);
+    std::memcpy(primeiro, m_codigoBanco, TamanhoCodigoBanco);
     primeiro[3] = Moeda;
-    livre.copy(primeiro + 4, 5);
+    std::memcpy(primeiro + 4, livre.data(), 5);
     campo(std::string_view(primeiro, 9));
     campo(livre.substr(5, 10));
     campo(livre.substr(15, 10));
-    m_rascunho.push_back(barras[4]);
-    m_rascunho.push_back(' ');
-    m_rascunho.append(barras.substr(5, 14));
-    DadosGerados.LinhaDigitavel = m_rascunho;
+    *p++ = barras[4];
+    *p++ = ' ';
+    std::memcpy(p, barras.data() + 5, 14);
+    DadosGerados.LinhaDigitavel.assign(linha, TamanhoLinhaDigitavel);
 }

@@ -3,6 +3,10 @@
 #include "boleto/excecoes.h"
 #include "boleto/mensagens.h"
 
+#include <array>
+#include <cstdint>
+#include <cstring>
+
 
 namespace {
 
@@ -55,8 +59,17 @@ std::size_t DeslocamentoDe(std::string_view texto, std::size_t indice)
 std::size_t Comprimento(std::string_view texto)
 {
     std::size_t n = 0;
-    for (char c : texto)
-        n += Continuacao(c) ? 0 : 1;
+    std::size_t i = 0;
+    // Eight plain ASCII bytes at a time, the usual case.
+    for (; i + 8 <= texto.size(); i += 8) {
+        std::uint64_t x;
+        std::memcpy(&x, texto.data() + i, 8);
+        if (x & 0x8080808080808080ull)
+            break;
+        n += 8;
+    }
+    for (; i < texto.size(); ++i)
+        n += Continuacao(texto[i]) ? 0 : 1;
     return n;
 }
 
@@ -121,27 +134,75 @@ int ValorDigito(std::string_view texto, std::size_t posicao)
     return c - '0';
 }
 
+namespace {
+
+// True when all eight bytes of `x` are ASCII digits: high nibble 3, and low
+// nibble at most 9 (adding 6 must not carry into the high nibble).
+bool OitoDigitos(std::uint64_t x)
+{
+    constexpr std::uint64_t altos = 0xF0F0F0F0F0F0F0F0ull;
+    constexpr std::uint64_t tres = 0x3030303030303030ull;
+    constexpr std::uint64_t seis = 0x0606060606060606ull;
+    return (x & altos) == tres && ((x + seis) & altos) == tres;
+}
+
+// Raises EConversao for the first character that is not a decimal digit.
+// The usual all-digit text is checked eight bytes at a time.
+void ExigeDigitos(std::string_view texto)
+{
+    std::size_t i = 0;
+    for (; i + 8 <= texto.size(); i += 8) {
+        std::uint64_t x;
+        std::memcpy(&x, texto.data() + i, 8);
+        if (!OitoDigitos(x))
+            break;
+    }
+    for (; i < texto.size(); ++i)
+        ValorDigito(texto, i);
+}
+
+} // namespace
+
 char Modulo10(std::string_view digitos)
 {
+    ExigeDigitos(digitos);
+    // Twice the digit, with a product above 9 counted as product - 9.
+    static constexpr int dobro[10] = {0, 2, 4, 6, 8, 1, 3, 5, 7, 9};
     int soma = 0;
-    int peso = 2;
-    for (std::size_t i = digitos.size(); i-- > 0;) {
-        int produto = ValorDigito(digitos, i) * peso;
-        if (produto > 9)
-            produto -= 9;
-        soma += produto;
-        peso = peso == 2 ? 1 : 2;
+    const std::size_t n = digitos.size();
+    for (std::size_t k = 0; k < n; ++k) {
+        const int d = digitos[n - 1 - k] - '0';
+        soma += (k & 1) ? d : dobro[d];
     }
     const int resto = soma % 10;
     return static_cast<char>('0' + (resto == 0 ? 0 : 10 - resto));
 }
 
+namespace {
+
+// Weights 2, 3, ..., 9, 2, ... from the rightmost position (index 0).
+constexpr std::array<unsigned char, 64> PesosAte9 = [] {
+    std::array<unsigned char, 64> pesos{};
+    for (std::size_t k = 0; k < pesos.size(); ++k)
+        pesos[k] = static_cast<unsigned char>(2 + k % 8);
+    return pesos;
+}();
+
+} // namespace
+
 int RestoModulo11(std::string_view digitos, int pesoMaximo)
 {
+    ExigeDigitos(digitos);
+    const std::size_t n = digitos.size();
     int soma = 0;
+    if (pesoMaximo == 9 && n <= PesosAte9.size()) {
+        for (std::size_t k = 0; k < n; ++k)
+            soma += (digitos[n - 1 - k] - '0') * PesosAte9[k];
+        return soma % 11;
+    }
     int peso = 2;
-    for (std::size_t i = digitos.size(); i-- > 0;) {
-        soma += ValorDigito(digitos, i) * peso;
+    for (std::size_t i = n; i-- > 0;) {
+        soma += (digitos[i] - '0') * peso;
         peso = peso >= pesoMaximo ? 2 : peso + 1;
     }
     return soma % 11;
@@ -158,15 +219,50 @@ TModulo11 Modulo11(std::string_view digitos, int pesoMaximo)
     return resultado;
 }
 
+namespace {
+
+constexpr std::size_t TamanhoCodigoBarras = 44;
+constexpr std::size_t PosicaoDigitoGeral = 4; // position 5, counted from 0
+
+// The weight of each barcode position: 2, 3, ..., 9, 2, ... from position 44
+// down to position 1, position 5 weighing nothing and not advancing the cycle.
+constexpr std::array<unsigned char, TamanhoCodigoBarras> PesosCodigoBarras = [] {
+    std::array<unsigned char, TamanhoCodigoBarras> pesos{};
+    unsigned char peso = 2;
+    for (std::size_t i = TamanhoCodigoBarras; i-- > 0;) {
+        if (i == PosicaoDigitoGeral)
+            continue;
+        pesos[i] = peso;
+        peso = peso == 9 ? 2 : peso + 1;
+    }
+    return pesos;
+}();
+
+} // namespace
+
 char DigitoCodigoBarras(std::string_view codigoBarras)
 {
+    // Position 5 holds the digit's own place: it is neither read nor weighed.
+    const std::string_view inicio = codigoBarras.substr(0, PosicaoDigitoGeral);
+    const std::string_view resto =
+        codigoBarras.size() > PosicaoDigitoGeral + 1 ? codigoBarras.substr(PosicaoDigitoGeral + 1) : std::string_view{};
+    ExigeDigitos(inicio);
+    ExigeDigitos(resto);
     int soma = 0;
-    int peso = 2;
-    for (std::size_t i = codigoBarras.size(); i-- > 0;) {
-        if (i == 4)
-            continue;
-        soma += ValorDigito(codigoBarras, i) * peso;
-        peso = peso == 9 ? 2 : peso + 1;
+    if (codigoBarras.size() == TamanhoCodigoBarras) {
+        // Position 5 weighs 0, whatever it holds.
+        for (std::size_t i = 0; i < TamanhoCodigoBarras; ++i)
+            soma += (codigoBarras[i] - '0') * PesosCodigoBarras[i];
+    } else {
+        int peso = 2;
+        for (std::size_t i = resto.size(); i-- > 0;) {
+            soma += (resto[i] - '0') * peso;
+            peso = peso == 9 ? 2 : peso + 1;
+        }
+        for (std::size_t i = inicio.size(); i-- > 0;) {
+            soma += (inicio[i] - '0') * peso;
+            peso = peso == 9 ? 2 : peso + 1;
+        }
     }
     const int digito = 11 - soma % 11;
     if (digito == 0 || digito == 1 || digito == 10 || digito == 11)
