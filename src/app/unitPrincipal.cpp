@@ -8,6 +8,7 @@
 #include "db/connection.h"
 #include "establishments/unitLocalizaAtividade.h"
 #include "establishments/unitPesqEmpresa.h"
+#include "reports/ui/previewoutput.h"
 #include "ui/clicklabel.h"
 #include "ui/guard.h"
 #include "ui/messageservice.h"
@@ -79,6 +80,10 @@ TfrmPrincipal::TfrmPrincipal(const QString &programFolder, QWidget *parent)
     m_openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
 
     buildWindow();
+
+    // Every report opens in the preview (or goes to the PDF folder when one is set).
+    rs_prod_saida = std::make_unique<PreviewOutput>(this);
+    m_rvRelatorio.setOutput(rs_prod_saida.get());
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

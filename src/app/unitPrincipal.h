@@ -7,6 +7,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 
 class ClickLabel;
 class QLabel;
@@ -17,6 +18,7 @@ class QTimer;
 class QUrl;
 class TfrmConfUsuario;
 class TfrmLogin;
+class PreviewOutput;
 
 // The program's home screen: owns the shared connection's settings, the
 // report folder, the shared queries and the entry points to every window.
@@ -40,6 +42,7 @@ public:
     Query &zqSuporte() override { return m_zqSuporte; }
     Query &zqConfiguracao() override { return m_zqConfiguracao; }
     QString caminhoRelatorio() const override;
+    ReportRunner &rvRelatorio() override { return m_rvRelatorio; }
 
     TfrmLogin *frmLogin() const { return m_frmLogin; }
     // Replaces the way web pages are opened (tests).
@@ -84,6 +87,8 @@ private:
     Query m_zqConfiguracao;
     Query zqServico;
     QLineEdit *editCaminhoRelatorio = nullptr;
+    ReportRunner m_rvRelatorio;
+    std::unique_ptr<PreviewOutput> rs_prod_saida;
     QLabel *lbUsuarioLogado = nullptr;
     QLabel *lbVersao = nullptr;
     QTimer *Timer1 = nullptr;

@@ -4,7 +4,8 @@
 #include <QStringList>
 
 // Fixed texts of the establishment windows: vocabularies stored in the
-// database, the operator's messages and the report files.
+// database and the operator's messages (report files and connection names
+// are in reports/catalogue.h).
 namespace Textos {
 
 // cliente.situacao
@@ -46,14 +47,5 @@ inline const QString kEmpresaEmAberto =
 
 // Establishment locator.
 inline const QString kMarcarImpressas = QStringLiteral("Deseja marcar como impressas?");
-
-// Report files and the report each one runs.
-inline const QString kListaEmpresas = QStringLiteral("listaEmpresas.rav");
-inline const QString kInspecaoVarias = QStringLiteral("inspecaoVarias.rav");
-inline const QString kRelatorio = QStringLiteral("relatorio");
-
-// Report data connections of the search window and of the locator.
-inline const QString kRdsContribuinteCadastro = QStringLiteral("rdsContribuinteCadastro");
-inline const QString kRdsContribuintes = QStringLiteral("rdsContribuintes");
 
 } // namespace Textos

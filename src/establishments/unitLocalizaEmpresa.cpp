@@ -4,6 +4,7 @@
 #include "establishments/listacomum.h"
 #include "establishments/textos.h"
 #include "establishments/unitCadEmpresa.h"
+#include "reports/catalogue.h"
 #include "ui/fieldlink.h"
 #include "ui/guard.h"
 #include "ui/keyboard.h"
@@ -53,7 +54,8 @@ QPushButton *botao(const QString &text, const QString &name, QWidget *parent)
 
 } // namespace
 
-TfrmLocalizaEmpresa::TfrmLocalizaEmpresa(QWidget *parent) : QDialog(parent)
+TfrmLocalizaEmpresa::TfrmLocalizaEmpresa(QWidget *parent)
+    : QDialog(parent), rdsContribuintes(Reports::Connection::kContribuintes, zqContribuinte)
 {
     setObjectName(QStringLiteral("frmLocalizaEmpresa"));
     setWindowTitle(QStringLiteral("Buscar"));
@@ -372,7 +374,24 @@ void TfrmLocalizaEmpresa::grdContribuinteDblClick()
         btnAlterarSituacaoClick();
 }
 
+// One inspection sheet per listed establishment; then, if the operator
+// says so, every listed establishment is marked as printed. A report that
+// cannot run stops here.
 void TfrmLocalizaEmpresa::btnImprimirVistoriasClick()
 {
-    // Printing is wired with the report runner.
+    Shell &shell = Shell::instance();
+    Reports::printReport(shell.rvRelatorio(), shell.caminhoRelatorio(), Reports::File::kInspecaoVarias);
+    if (Msg::ask(Textos::kMarcarImpressas) && zqContribuinte.isActive()) {
+        const int cnpj = zqContribuinte.fieldIndex(QStringLiteral("CLIENTE_CNPJ_CPF"));
+        Query &suporte = shell.zqSuporte();
+        for (int row = 0; row < zqContribuinte.recordCount(); ++row) {
+            suporte.clearSql();
+            suporte.addSql(QStringLiteral("update cliente set impresso = \"S\" where CLIENTE_CNPJ_CPF = :cnp"));
+            suporte.setParam(QStringLiteral("cnp"), zqContribuinte.value(row, cnpj));
+            suporte.execSql();
+        }
+        suporte.close();
+    }
+    if (zqContribuinte.isActive())
+        zqContribuinte.refresh();
 }

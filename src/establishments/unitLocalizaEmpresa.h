@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/shell/shell.h"
 #include "db/query.h"
 #include "establishments/callertag.h"
 
@@ -30,6 +31,8 @@ public:
     // Choices of the neighbourhood and city filters.
     Query zqBairro;
     Query zqCidade;
+    // The list offered to the report "inspecaoVarias.rav".
+    QueryConnection rdsContribuintes;
 
     void setTag(const QString &tag);
     QString tag() const;

@@ -5,6 +5,7 @@
 #include "establishments/textos.h"
 #include "establishments/unitCadEmpresa.h"
 #include "establishments/unitLocalizaBairros.h"
+#include "reports/catalogue.h"
 #include "ui/fieldlink.h"
 #include "ui/guard.h"
 #include "ui/keyboard.h"
@@ -56,7 +57,8 @@ QPushButton *botao(const QString &text, const QString &name, QWidget *parent)
 
 } // namespace
 
-TfrmPesqEmpresa::TfrmPesqEmpresa(QWidget *parent) : QDialog(parent)
+TfrmPesqEmpresa::TfrmPesqEmpresa(QWidget *parent)
+    : QDialog(parent), rdsContribuinteCadastro(Reports::Connection::kContribuinteCadastro, zqContribuinte)
 {
     setObjectName(QStringLiteral("frmPesqEmpresa"));
     setWindowTitle(QStringLiteral("Buscar Empresas"));
@@ -431,7 +433,10 @@ void TfrmPesqEmpresa::btnAltCadastroClick()
     releitura();
 }
 
+// The list as it is, with the count label's text as "total".
 void TfrmPesqEmpresa::btnImprimirClick()
 {
-    // Printing is wired with the report runner.
+    Shell &shell = Shell::instance();
+    Reports::printReport(shell.rvRelatorio(), shell.caminhoRelatorio(), Reports::File::kListaEmpresas,
+                         {{QStringLiteral("total"), total()}});
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/shell/shell.h"
 #include "db/query.h"
 
 #include <QDialog>
@@ -28,6 +29,8 @@ public:
     Query zqBairro;
     // Cities for the "Municipio" filter.
     Query zqCidade;
+    // The list offered to the report "listaEmpresas.rav".
+    QueryConnection rdsContribuinteCadastro;
 
     // The row-count label's text.
     QString total() const;

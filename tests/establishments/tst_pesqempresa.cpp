@@ -10,9 +10,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTableView>
+#include <QTemporaryDir>
 
 using namespace Est;
 
@@ -46,6 +50,31 @@ QStringList faixa(int de, int ate, std::initializer_list<int> exceto = {})
         if (std::find(exceto.begin(), exceto.end(), n) == exceto.end())
             out << QString::number(n);
     return out;
+}
+
+// Reports go to a folder as PDF files while it lives.
+struct PdfFolder
+{
+    QTemporaryDir dir;
+    PdfFolder() { qputenv("QZ_REPORT_PDF_DIR", dir.path().toUtf8()); }
+    ~PdfFolder() { qunsetenv("QZ_REPORT_PDF_DIR"); }
+    QStringList files() const { return QDir(dir.path()).entryList({QStringLiteral("*.pdf")}); }
+    // The text of the one PDF written, blanks simplified.
+    QString text() const
+    {
+        const QStringList pdfs = files();
+        if (pdfs.size() != 1)
+            return QStringLiteral("<%1 pdf files>").arg(pdfs.size());
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), dir.filePath(pdfs.first()), QStringLiteral("-")});
+        p.waitForFinished(60000);
+        return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+    }
+};
+
+QString pastaRelatorios()
+{
+    return TestDb::sourceDir() + QStringLiteral("/relatorios/");
 }
 
 } // namespace
@@ -338,7 +367,85 @@ private Q_SLOTS:
         QCOMPARE(QApplication::activeModalWidget(), &w);
     }
 
+    // "Imprimir": the list as shown, with the count label as "total".
+    void printsTheList()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        ScriptedMessages msgs;
+        PdfFolder pdf;
+        shell->setCaminhoRelatorio(pastaRelatorios());
+        TfrmPesqEmpresa w;
+        w.show();
+        get<QCheckBox>(&w, QStringLiteral("ckSituacao"))->click();
+        escolher(get<QComboBox>(&w, QStringLiteral("cbSituacao")), QStringLiteral("MEI"));
+        get<QPushButton>(&w, QStringLiteral("btnBuscar"))->click();
+        get<QPushButton>(&w, QStringLiteral("btnImprimir"))->click();
+        QVERIFY2(msgs.texts().isEmpty(), qPrintable(msgs.texts().join('|')));
+        QCOMPARE(pdf.files(), QStringList{QStringLiteral("listaEmpresas.pdf")});
+        const QString text = pdf.text();
+        QVERIFY2(text.contains(QStringLiteral("Total: 2")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("JOAO BATISTA FERREIRA")));
+        QVERIFY(text.contains(QStringLiteral("MERCEARIA SAO BENTO LTDA")));
+        QVERIFY(!text.contains(QStringLiteral("SUPERMERCADO")));
+    }
+
     // ---- locator -------------------------------------------------------------------
+
+    // "Imprimir Vistorias": the sheets, then the question; Yes marks every
+    // listed establishment (wherever the current row is), and the list is
+    // read again either way.
+    void printsInspectionSheets_data()
+    {
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+    void printsInspectionSheets()
+    {
+        QFETCH(bool, answer);
+        ScriptedMessages msgs;
+        PdfFolder pdf;
+        shell->setCaminhoRelatorio(pastaRelatorios());
+        TfrmLocalizaEmpresa w;
+        w.show();
+        get<QCheckBox>(&w, QStringLiteral("ckNaoImpresso"))->click();
+        get<QCheckBox>(&w, QStringLiteral("ckEmAtividade"))->click();
+        get<QPushButton>(&w, QStringLiteral("btnBuscar"))->click();
+        QCOMPARE(sorted(codigos(w.zqContribuinte)), lista({3, 8, 11, 16}));
+        w.zqContribuinte.moveTo(2);
+        msgs.answer(answer);
+        get<QPushButton>(&w, QStringLiteral("btnImprimirVistorias"))->click();
+        QCOMPARE(msgs.texts(), QStringList{QStringLiteral("Deseja marcar como impressas?")});
+        QCOMPARE(pdf.files(), QStringList{QStringLiteral("inspecaoVarias.pdf")});
+        QCOMPARE(count(QStringLiteral("cliente"), QStringLiteral("impresso = 'S'")), answer ? 11 : 7);
+        QCOMPARE(stored(QStringLiteral("cliente"), QStringLiteral("impresso"), QStringLiteral("CLIENTE_CODIGO = 3")),
+                 answer ? QStringLiteral("S") : QString());
+        QCOMPARE(stored(QStringLiteral("cliente"), QStringLiteral("impresso"), QStringLiteral("CLIENTE_CODIGO = 9")),
+                 QString());
+        QCOMPARE(sorted(codigos(w.zqContribuinte)), answer ? QStringList() : lista({3, 8, 11, 16}));
+        if (!answer)
+            return;
+        const QString text = pdf.text();
+        QVERIFY2(text.contains(QStringLiteral("PADARIA PAO DOURADO LTDA")), qPrintable(text.left(300)));
+    }
+
+    // A report that cannot run is reported and nothing is asked or marked.
+    void missingReportFileStopsThePrint()
+    {
+        ScriptedMessages msgs;
+        PdfFolder pdf;
+        shell->setCaminhoRelatorio(QDir::tempPath() + QStringLiteral("/sem relatorios/"));
+        TfrmLocalizaEmpresa w;
+        w.show();
+        get<QPushButton>(&w, QStringLiteral("btnBuscar"))->click();
+        get<QPushButton>(&w, QStringLiteral("btnImprimirVistorias"))->click();
+        QCOMPARE(msgs.texts(ScriptedMessages::Kind::Error).size(), 1);
+        QVERIFY(msgs.last().contains(QStringLiteral("sem relatorios")));
+        QVERIFY(msgs.texts(ScriptedMessages::Kind::Question).isEmpty());
+        QVERIFY(pdf.files().isEmpty());
+        QCOMPARE(count(QStringLiteral("cliente"), QStringLiteral("impresso = 'S'")), 7);
+    }
 
     // "Buscar": never an establishment with a letter or certificate (1 and 2).
     void locatorFilters_data()
