@@ -1,6 +1,7 @@
 #include "app/unitConfUsuario.h"
 
 #include "app/shell/shell.h"
+#include "ui/controls.h"
 #include "ui/fieldlink.h"
 #include "ui/guard.h"
 #include "ui/messageservice.h"
@@ -20,20 +21,7 @@ namespace {
 const QString kCadastroAberto =
     QStringLiteral("Há um cadastro em aberto. É necessário salvar ou cancelar o mesmo!");
 
-QPushButton *button(const QString &text, const QString &name, QWidget *parent)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
-QCheckBox *check(const QString &text, const QString &name, QWidget *parent)
-{
-    auto *c = new QCheckBox(text, parent);
-    c->setObjectName(name);
-    return c;
-}
 } // namespace
 
 TfrmConfUsuario::TfrmConfUsuario(QWidget *parent) : QDialog(parent)
@@ -52,11 +40,11 @@ TfrmConfUsuario::TfrmConfUsuario(QWidget *parent) : QDialog(parent)
     lbRg->setFont(bold);
 
     auto *permissoes = new QGroupBox(QStringLiteral("Permissões para este Usuário no Sistema "), this);
-    ckCadServico = check(QStringLiteral("Cadastrar Serviço"), QStringLiteral("ckCadServico"), permissoes);
-    ckRemoverServico = check(QStringLiteral("Remover Serviço"), QStringLiteral("ckRemoverServico"), permissoes);
-    ckCadBoleto = check(QStringLiteral("Cadastrar Boleto"), QStringLiteral("ckCadBoleto"), permissoes);
-    ckRemoverBoleto = check(QStringLiteral("Remover Boleto Gerado"), QStringLiteral("ckRemoverBoleto"), permissoes);
-    ckConfUsuario = check(QStringLiteral("Configurar Usuario"), QStringLiteral("ckConfUsuario"), permissoes);
+    ckCadServico = makeCheck(QStringLiteral("Cadastrar Serviço"), QStringLiteral("ckCadServico"), permissoes);
+    ckRemoverServico = makeCheck(QStringLiteral("Remover Serviço"), QStringLiteral("ckRemoverServico"), permissoes);
+    ckCadBoleto = makeCheck(QStringLiteral("Cadastrar Boleto"), QStringLiteral("ckCadBoleto"), permissoes);
+    ckRemoverBoleto = makeCheck(QStringLiteral("Remover Boleto Gerado"), QStringLiteral("ckRemoverBoleto"), permissoes);
+    ckConfUsuario = makeCheck(QStringLiteral("Configurar Usuario"), QStringLiteral("ckConfUsuario"), permissoes);
     edtSenha = new QLineEdit(permissoes);
     edtSenha->setObjectName(QStringLiteral("edtSenha"));
     edtSenha->setEchoMode(QLineEdit::Password);
@@ -73,16 +61,16 @@ TfrmConfUsuario::TfrmConfUsuario(QWidget *parent) : QDialog(parent)
     auto *ufir = new QGroupBox(QStringLiteral("Valor UFIR"), this);
     edtUfir = new QLineEdit(ufir);
     edtUfir->setObjectName(QStringLiteral("edtUfir"));
-    btnConfirmarUfir = button(QStringLiteral("Confirmar UFIR"), QStringLiteral("btnConfirmarUfir"), ufir);
+    btnConfirmarUfir = makeButton(QStringLiteral("Confirmar UFIR"), QStringLiteral("btnConfirmarUfir"), ufir);
     auto *ul = new QHBoxLayout(ufir);
     ul->addWidget(edtUfir);
     ul->addWidget(btnConfirmarUfir);
 
-    btnAlterar = button(QStringLiteral("Alterar"), QStringLiteral("btnAlterar"), this);
-    btnCancelar = button(QStringLiteral("Cancelar"), QStringLiteral("btnCancelar"), this);
-    btnRemover = button(QStringLiteral("Remover"), QStringLiteral("btnRemover"), this);
-    btnSalvar = button(QStringLiteral("Salvar"), QStringLiteral("btnSalvar"), this);
-    btnRemover2 = button(QStringLiteral("Remover"), QStringLiteral("btnRemover2"), this);
+    btnAlterar = makeButton(QStringLiteral("Alterar"), QStringLiteral("btnAlterar"), this);
+    btnCancelar = makeButton(QStringLiteral("Cancelar"), QStringLiteral("btnCancelar"), this);
+    btnRemover = makeButton(QStringLiteral("Remover"), QStringLiteral("btnRemover"), this);
+    btnSalvar = makeButton(QStringLiteral("Salvar"), QStringLiteral("btnSalvar"), this);
+    btnRemover2 = makeButton(QStringLiteral("Remover"), QStringLiteral("btnRemover2"), this);
 
     auto *top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("USUÁRIO:"), this));

@@ -2,6 +2,7 @@
 
 #include "common/apperror.h"
 #include "establishments/textos.h"
+#include "ui/controls.h"
 #include "ui/fieldlink.h"
 #include "ui/guard.h"
 #include "ui/messageservice.h"
@@ -18,15 +19,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-namespace {
-QPushButton *botao(const QString &text, const QString &name, QWidget *parent)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-} // namespace
 
 CadastroSimples::CadastroSimples(const Config &config, QWidget *parent)
     : QDialog(parent), m_config(config)
@@ -58,13 +50,13 @@ CadastroSimples::CadastroSimples(const Config &config, QWidget *parent)
     m_campos->addRow(QStringLiteral("Nome:"), edtNome);
     Bind::lineEdit(edtNome, &zqLista, config.campoNome);
 
-    btnNovo = botao(QStringLiteral("&Novo"), QStringLiteral("btnNovo"), this);
-    btnSalvar = botao(QStringLiteral("&Salvar"), QStringLiteral("btnSalvar"), this);
-    btnCancelar = botao(QStringLiteral("&Cancelar"), QStringLiteral("btnCancelar"), this);
-    btnEditar = botao(QStringLiteral("&Editar"), QStringLiteral("btnEditar"), this);
-    btnExcluir = botao(QStringLiteral("E&xcluir"), QStringLiteral("btnExcluir"), this);
-    btnAnterior = botao(QStringLiteral("<<<"), QStringLiteral("btnAnterior"), this);
-    btnProximo = botao(QStringLiteral(">>>"), QStringLiteral("btnProximo"), this);
+    btnNovo = makeButton(QStringLiteral("&Novo"), QStringLiteral("btnNovo"), this);
+    btnSalvar = makeButton(QStringLiteral("&Salvar"), QStringLiteral("btnSalvar"), this);
+    btnCancelar = makeButton(QStringLiteral("&Cancelar"), QStringLiteral("btnCancelar"), this);
+    btnEditar = makeButton(QStringLiteral("&Editar"), QStringLiteral("btnEditar"), this);
+    btnExcluir = makeButton(QStringLiteral("E&xcluir"), QStringLiteral("btnExcluir"), this);
+    btnAnterior = makeButton(QStringLiteral("<<<"), QStringLiteral("btnAnterior"), this);
+    btnProximo = makeButton(QStringLiteral(">>>"), QStringLiteral("btnProximo"), this);
 
     auto *botoes = new QHBoxLayout;
     for (QPushButton *b : {btnNovo, btnSalvar, btnCancelar, btnEditar, btnExcluir})

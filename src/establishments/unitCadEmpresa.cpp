@@ -8,6 +8,7 @@
 #include "establishments/unitLocalizaAtividade.h"
 #include "establishments/unitLocalizaBairros.h"
 #include "establishments/unitLocalizaRua.h"
+#include "ui/controls.h"
 #include "ui/fieldlink.h"
 #include "ui/guard.h"
 #include "ui/keyboard.h"
@@ -41,14 +42,6 @@ QLineEdit *caixa(const QString &name, int maxLength, QWidget *parent, bool maius
     return e;
 }
 
-QPushButton *botao(const QString &text, const QString &name, QWidget *parent)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    b->setMinimumHeight(30);
-    return b;
-}
 
 } // namespace
 
@@ -133,10 +126,10 @@ TfrmCadEmpresa::TfrmCadEmpresa(QWidget *parent) : QDialog(parent)
     onLeave(edtCep, [this] { edtCepExit(); });
     onLeave(edtRazaoSocial, [this] { edtRazaoSocialExit(); });
 
-    btnConfirmar = botao(QStringLiteral("CONFIRMAR"), QStringLiteral("btnConfirmar"), this);
-    btnNovoCadastro = botao(QStringLiteral("Novo Cadastro"), QStringLiteral("btnNovoCadastro"), this);
-    btnRemover = botao(QStringLiteral("Remover"), QStringLiteral("btnRemover"), this);
-    btnCancelar = botao(QStringLiteral("Cencelar"), QStringLiteral("btnCancelar"), this);
+    btnConfirmar = makeButton(QStringLiteral("CONFIRMAR"), QStringLiteral("btnConfirmar"), this);
+    btnNovoCadastro = makeButton(QStringLiteral("Novo Cadastro"), QStringLiteral("btnNovoCadastro"), this);
+    btnRemover = makeButton(QStringLiteral("Remover"), QStringLiteral("btnRemover"), this);
+    btnCancelar = makeButton(QStringLiteral("Cencelar"), QStringLiteral("btnCancelar"), this);
     QFont negrito = btnConfirmar->font();
     negrito.setBold(true);
     btnConfirmar->setFont(negrito);

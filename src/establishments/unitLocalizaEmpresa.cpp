@@ -5,6 +5,7 @@
 #include "establishments/textos.h"
 #include "establishments/unitCadEmpresa.h"
 #include "reports/catalogue.h"
+#include "ui/controls.h"
 #include "ui/fieldlink.h"
 #include "ui/guard.h"
 #include "ui/keyboard.h"
@@ -27,32 +28,6 @@
 
 #include <memory>
 
-namespace {
-
-QCheckBox *marca(const QString &text, const QString &name, QWidget *parent)
-{
-    auto *c = new QCheckBox(text, parent);
-    c->setObjectName(name);
-    return c;
-}
-
-QComboBox *lista(const QString &name, QWidget *parent)
-{
-    auto *c = new QComboBox(parent);
-    c->setObjectName(name);
-    return c;
-}
-
-QPushButton *botao(const QString &text, const QString &name, QWidget *parent)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    b->setMinimumHeight(28);
-    return b;
-}
-
-} // namespace
 
 TfrmLocalizaEmpresa::TfrmLocalizaEmpresa(QWidget *parent)
     : QDialog(parent), rdsContribuintes(Reports::Connection::kContribuintes, zqContribuinte)
@@ -75,24 +50,24 @@ TfrmLocalizaEmpresa::TfrmLocalizaEmpresa(QWidget *parent)
 
     auto *filtrosBox = new QGroupBox(this);
     filtrosBox->setObjectName(QStringLiteral("gbFiltros"));
-    ckEmAtividade = marca(QStringLiteral("Em atividade"), QStringLiteral("ckEmAtividade"), filtrosBox);
-    ckDefMes = marca(QStringLiteral("Def. Mes"), QStringLiteral("ckDefMes"), filtrosBox);
-    cbMes = lista(QStringLiteral("cbMes"), filtrosBox);
+    ckEmAtividade = makeCheck(QStringLiteral("Em atividade"), QStringLiteral("ckEmAtividade"), filtrosBox);
+    ckDefMes = makeCheck(QStringLiteral("Def. Mes"), QStringLiteral("ckDefMes"), filtrosBox);
+    cbMes = makeCombo(QStringLiteral("cbMes"), filtrosBox);
     ListaComum::meses(cbMes);
     cbMes->setEnabled(false);
     cbMes->setMinimumWidth(60);
-    ckBairro = marca(QStringLiteral("Bairro"), QStringLiteral("ckBairro"), filtrosBox);
-    cbBairro = lista(QStringLiteral("cbBairro"), filtrosBox);
+    ckBairro = makeCheck(QStringLiteral("Bairro"), QStringLiteral("ckBairro"), filtrosBox);
+    cbBairro = makeCombo(QStringLiteral("cbBairro"), filtrosBox);
     cbBairro->setEnabled(false);
     edtSiapi = new QLineEdit(filtrosBox);
     edtSiapi->setObjectName(QStringLiteral("edtSiapi"));
     edtSiapi->setMaxLength(50);
-    ckMunicipio = marca(QStringLiteral("Municipio"), QStringLiteral("ckMunicipio"), filtrosBox);
-    cbMunicipio = lista(QStringLiteral("cbMunicipio"), filtrosBox);
+    ckMunicipio = makeCheck(QStringLiteral("Municipio"), QStringLiteral("ckMunicipio"), filtrosBox);
+    cbMunicipio = makeCombo(QStringLiteral("cbMunicipio"), filtrosBox);
     cbMunicipio->setEnabled(false);
-    ckNaoImpresso = marca(QStringLiteral("Nao Impresso"), QStringLiteral("ckNaoImpresso"), filtrosBox);
-    ckComSiapi = marca(QStringLiteral("Com SIAPI"), QStringLiteral("ckComSiapi"), filtrosBox);
-    ckSemSiapi = marca(QStringLiteral("Sem SIAPI"), QStringLiteral("ckSemSiapi"), filtrosBox);
+    ckNaoImpresso = makeCheck(QStringLiteral("Nao Impresso"), QStringLiteral("ckNaoImpresso"), filtrosBox);
+    ckComSiapi = makeCheck(QStringLiteral("Com SIAPI"), QStringLiteral("ckComSiapi"), filtrosBox);
+    ckSemSiapi = makeCheck(QStringLiteral("Sem SIAPI"), QStringLiteral("ckSemSiapi"), filtrosBox);
     edtQuantidade = new QLineEdit(filtrosBox);
     edtQuantidade->setObjectName(QStringLiteral("edtQuantidade"));
     edtQuantidade->setMaxLength(9);
@@ -147,14 +122,14 @@ TfrmLocalizaEmpresa::TfrmLocalizaEmpresa(QWidget *parent)
     lbTotal->setMinimumWidth(60);
     ListaComum::contarLinhas(lbTotal, &zqContribuinte);
 
-    btnNovo = botao(QStringLiteral("Novo"), QStringLiteral("btnNovo"), this);
-    btnAlterarSituacao = botao(QStringLiteral("Alterar Situacaio"), QStringLiteral("btnAlterarSituacao"), this);
-    btnBuscar = botao(QStringLiteral("Buscar"), QStringLiteral("btnBuscar"), this);
-    btnImprimirVistorias = botao(QStringLiteral("Imprimir Vistorias"), QStringLiteral("btnImprimirVistorias"), this);
+    btnNovo = makeButton(QStringLiteral("Novo"), QStringLiteral("btnNovo"), this);
+    btnAlterarSituacao = makeButton(QStringLiteral("Alterar Situacaio"), QStringLiteral("btnAlterarSituacao"), this);
+    btnBuscar = makeButton(QStringLiteral("Buscar"), QStringLiteral("btnBuscar"), this);
+    btnImprimirVistorias = makeButton(QStringLiteral("Imprimir Vistorias"), QStringLiteral("btnImprimirVistorias"), this);
     // Works out the fee of every listed establishment; wired with the fee calculation.
-    btnCalcularTaxa = botao(QStringLiteral("Calcular Taxa"), QStringLiteral("btnCalcularTaxa"), this);
+    btnCalcularTaxa = makeButton(QStringLiteral("Calcular Taxa"), QStringLiteral("btnCalcularTaxa"), this);
     btnCalcularTaxa->setEnabled(false);
-    btnOK = botao(QStringLiteral("OK"), QStringLiteral("btnOK"), this);
+    btnOK = makeButton(QStringLiteral("OK"), QStringLiteral("btnOK"), this);
     btnOK->setDefault(true);
 
     auto *busca = new QHBoxLayout;

@@ -6,6 +6,7 @@
 #include "establishments/unitCadEmpresa.h"
 #include "establishments/unitLocalizaBairros.h"
 #include "reports/catalogue.h"
+#include "ui/controls.h"
 #include "ui/fieldlink.h"
 #include "ui/guard.h"
 #include "ui/keyboard.h"
@@ -29,31 +30,11 @@
 
 namespace {
 
-QCheckBox *marca(const QString &text, const QString &name, QWidget *parent)
-{
-    auto *c = new QCheckBox(text, parent);
-    c->setObjectName(name);
-    return c;
-}
 
-QComboBox *lista(const QString &name, QWidget *parent)
-{
-    auto *c = new QComboBox(parent);
-    c->setObjectName(name);
-    return c;
-}
 
 // The desktop's standard scroll-bar grey.
 const QColor kCorBarraDeRolagem(200, 200, 200);
 
-QPushButton *botao(const QString &text, const QString &name, QWidget *parent)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    b->setMinimumHeight(28);
-    return b;
-}
 
 } // namespace
 
@@ -72,38 +53,38 @@ TfrmPesqEmpresa::TfrmPesqEmpresa(QWidget *parent)
     edtBusca = new QLineEdit(this);
     edtBusca->setObjectName(QStringLiteral("edtBusca"));
     makeUpperCase(edtBusca);
-    ckEndereco = marca(QStringLiteral("Endereço"), QStringLiteral("ckEndereco"), this);
+    ckEndereco = makeCheck(QStringLiteral("Endereço"), QStringLiteral("ckEndereco"), this);
 
     auto *filtrosBox = new QGroupBox(this);
     filtrosBox->setObjectName(QStringLiteral("gbFiltros"));
-    ckSituacao = marca(QStringLiteral("Situacao"), QStringLiteral("ckSituacao"), filtrosBox);
-    cbSituacao = lista(QStringLiteral("cbSituacao"), filtrosBox);
+    ckSituacao = makeCheck(QStringLiteral("Situacao"), QStringLiteral("ckSituacao"), filtrosBox);
+    cbSituacao = makeCombo(QStringLiteral("cbSituacao"), filtrosBox);
     cbSituacao->addItems(Textos::kSituacoes);
     cbSituacao->setCurrentIndex(-1);
     cbSituacao->setEnabled(false);
-    ckNaoTem = marca(QStringLiteral("Nao tem"), QStringLiteral("ckNaoTem"), filtrosBox);
-    cbAnoSiapi = lista(QStringLiteral("cbAnoSiapi"), filtrosBox);
+    ckNaoTem = makeCheck(QStringLiteral("Nao tem"), QStringLiteral("ckNaoTem"), filtrosBox);
+    cbAnoSiapi = makeCombo(QStringLiteral("cbAnoSiapi"), filtrosBox);
     for (int ano = 14; ano <= 20; ++ano)
         cbAnoSiapi->addItem(QString::number(ano));
     cbAnoSiapi->setCurrentText(QStringLiteral("19"));
     cbAnoSiapi->setEnabled(false);
-    ckMes = marca(QStringLiteral("Mês"), QStringLiteral("ckMes"), filtrosBox);
-    cbMes = lista(QStringLiteral("cbMes"), filtrosBox);
+    ckMes = makeCheck(QStringLiteral("Mês"), QStringLiteral("ckMes"), filtrosBox);
+    cbMes = makeCombo(QStringLiteral("cbMes"), filtrosBox);
     ListaComum::meses(cbMes);
     cbMes->setEnabled(false);
     cbMes->setMinimumWidth(60);
-    ckBairro = marca(QStringLiteral("Bairro"), QStringLiteral("ckBairro"), filtrosBox);
+    ckBairro = makeCheck(QStringLiteral("Bairro"), QStringLiteral("ckBairro"), filtrosBox);
     edtBairro = new QLineEdit(filtrosBox);
     edtBairro->setObjectName(QStringLiteral("edtBairro"));
     edtBairro->setEnabled(false);
     edtSiapi = new QLineEdit(filtrosBox);
     edtSiapi->setObjectName(QStringLiteral("edtSiapi"));
     edtSiapi->setMaxLength(50);
-    ckNaoIsentos = marca(QStringLiteral("Nao Isentos"), QStringLiteral("ckNaoIsentos"), filtrosBox);
-    ckMunicipio = marca(QStringLiteral("Municipio"), QStringLiteral("ckMunicipio"), filtrosBox);
-    cbMunicipio = lista(QStringLiteral("cbMunicipio"), filtrosBox);
+    ckNaoIsentos = makeCheck(QStringLiteral("Nao Isentos"), QStringLiteral("ckNaoIsentos"), filtrosBox);
+    ckMunicipio = makeCheck(QStringLiteral("Municipio"), QStringLiteral("ckMunicipio"), filtrosBox);
+    cbMunicipio = makeCombo(QStringLiteral("cbMunicipio"), filtrosBox);
     cbMunicipio->setEnabled(false);
-    ckSemSiapi = marca(QStringLiteral("Sem SIAPI"), QStringLiteral("ckSemSiapi"), filtrosBox);
+    ckSemSiapi = makeCheck(QStringLiteral("Sem SIAPI"), QStringLiteral("ckSemSiapi"), filtrosBox);
     edtQuantidade = new QLineEdit(QStringLiteral("10"), filtrosBox);
     edtQuantidade->setObjectName(QStringLiteral("edtQuantidade"));
     edtQuantidade->setMaxLength(9);
@@ -164,14 +145,14 @@ TfrmPesqEmpresa::TfrmPesqEmpresa(QWidget *parent)
     lbTotal->setMinimumWidth(60);
     ListaComum::contarLinhas(lbTotal, &zqContribuinte);
 
-    btnNovo = botao(QStringLiteral("Novo"), QStringLiteral("btnNovo"), this);
-    btnAltCadastro = botao(QStringLiteral("Alt Cadastro"), QStringLiteral("btnAltCadastro"), this);
+    btnNovo = makeButton(QStringLiteral("Novo"), QStringLiteral("btnNovo"), this);
+    btnAltCadastro = makeButton(QStringLiteral("Alt Cadastro"), QStringLiteral("btnAltCadastro"), this);
     // Opens the establishment's services; wired with the service search window.
-    btnInspecao = botao(QStringLiteral("INSPEÇÃO"), QStringLiteral("btnInspecao"), this);
+    btnInspecao = makeButton(QStringLiteral("INSPEÇÃO"), QStringLiteral("btnInspecao"), this);
     btnInspecao->setEnabled(false);
-    btnBuscar = botao(QStringLiteral("Buscar"), QStringLiteral("btnBuscar"), this);
-    btnImprimir = botao(QStringLiteral("Imprimir"), QStringLiteral("btnImprimir"), this);
-    btnOK = botao(QStringLiteral("OK"), QStringLiteral("btnOK"), this);
+    btnBuscar = makeButton(QStringLiteral("Buscar"), QStringLiteral("btnBuscar"), this);
+    btnImprimir = makeButton(QStringLiteral("Imprimir"), QStringLiteral("btnImprimir"), this);
+    btnOK = makeButton(QStringLiteral("OK"), QStringLiteral("btnOK"), this);
     btnOK->setDefault(true);
 
     auto *busca = new QHBoxLayout;
