@@ -811,9 +811,9 @@ private Q_SLOTS:
         QVERIFY2(!types.isEmpty(), qPrintable(object + QStringLiteral(" does not exist")));
 
         QStringList problems;
-        for (const QString &spec : columns.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            const QString name = spec.section(QLatin1Char(':'), 0, 0);
-            const QString want = spec.section(QLatin1Char(':'), 1, 1);
+        for (const QString &entry : columns.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QString name = entry.section(QLatin1Char(':'), 0, 0);
+            const QString want = entry.section(QLatin1Char(':'), 1, 1);
             if (!types.contains(name)) {
                 problems << name + QStringLiteral(" missing");
                 continue;

@@ -63,19 +63,19 @@ int main(int argc, char **argv)
         for (int i = 3; i < args.size(); ++i) {
             QString arg = args[i];
             if (arg == QLatin1String("--rows") || arg.startsWith(QLatin1String("--rows="))) {
-                QString spec;
+                QString rowsArg;
                 if (arg == QLatin1String("--rows")) {
                     if (++i >= args.size())
                         return usage();
-                    spec = args[i];
+                    rowsArg = args[i];
                 } else {
-                    spec = arg.mid(7);
+                    rowsArg = arg.mid(7);
                 }
-                const qsizetype eq = spec.indexOf(QLatin1Char('='));
+                const qsizetype eq = rowsArg.indexOf(QLatin1Char('='));
                 if (eq <= 0)
                     return usage();
-                sources.push_back(std::make_unique<MemoryDataSource>(readRows(spec.mid(eq + 1))));
-                offered.push_back(std::make_unique<ReportConnection>(spec.left(eq), *sources.back(), connections));
+                sources.push_back(std::make_unique<MemoryDataSource>(readRows(rowsArg.mid(eq + 1))));
+                offered.push_back(std::make_unique<ReportConnection>(rowsArg.left(eq), *sources.back(), connections));
             } else if (arg.indexOf(QLatin1Char('=')) > 0) {
                 const qsizetype eq = arg.indexOf(QLatin1Char('='));
                 runner.setParam(arg.left(eq), arg.mid(eq + 1));
