@@ -37,7 +37,9 @@ build_project() {
   local type="${1:-RelWithDebInfo}"
   shift || true
   if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
-    cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="$type" "$@" >/dev/null
+    # QZ_CMAKE_ARGS: extra configure options (CI turns warnings into errors).
+    # shellcheck disable=SC2086
+    cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="$type" ${QZ_CMAKE_ARGS:-} "$@" >/dev/null
   fi
   cmake --build "$BUILD_DIR" --parallel "$(nproc)"
 }
