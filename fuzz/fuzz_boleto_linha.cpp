@@ -67,8 +67,9 @@ void ConfereBoleto(const nlohmann::json &r, const std::string &saida)
     if (barras.substr(19) != livre)
         Falha("barcode does not end with the free field", saida);
 
-    const std::string linha = Campo(barras.substr(0, 4) + livre.substr(0, 5)) + " " + Campo(livre.substr(5, 10)) +
-                              " " + Campo(livre.substr(15, 10)) + " " + barras[4] + " " + barras.substr(5, 14);
+    const std::string linha = Campo(barras.substr(0, 4) + livre.substr(0, 5)) + " "
+        + Campo(livre.substr(5, 10)) + " " + Campo(livre.substr(15, 10)) + " " + barras[4] + " "
+        + barras.substr(5, 14);
     if (r.at("linhaDigitavel") != linha)
         Falha("digitable line does not match the barcode", saida);
 }

@@ -5,7 +5,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${QZ_BUILD_DIR:-$ROOT/build}"
 
 QZ_PACKAGES=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config clang-format
   qt6-base-dev libqt6sql6-mysql libgl-dev
   libzint-dev nlohmann-json3-dev libgtest-dev libbenchmark-dev
   mariadb-server mariadb-client

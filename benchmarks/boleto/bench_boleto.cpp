@@ -36,7 +36,7 @@ void Preenche(TBoleto &b, long id)
     char documento[24];
     const auto fim = std::to_chars(documento, documento + sizeof documento, id).ptr;
     b.Documento.assign(documento, fim);
-    b.Vencimento = Data(2024, 1, 2) + std::chrono::days{id % 800};
+    b.Vencimento = Data(2024, 1, 2) + std::chrono::days {id % 800};
     b.Cedente.CodigoCedente = "7300215";
     b.Valor = TValor::DeCentavos(1000 + id % 1'000'000);
     NumeroDe10(b.NossoNumero, id);
@@ -66,26 +66,26 @@ void GeracaoBancoDoBrasil(benchmark::State &state)
         Preenche(b, ++id);
         b.GerarDados();
         const TDadosGerados &d = b.DadosGerados;
-        lido += d.CodigoBarras.size() + d.LinhaDigitavel.size() + d.NumeroBancario.size() +
-                d.AgenciaCodigoCedente.size() + d.NomeBanco.size() + d.CodigoBancoComDigito.size();
+        lido += d.CodigoBarras.size() + d.LinhaDigitavel.size() + d.NumeroBancario.size()
+            + d.AgenciaCodigoCedente.size() + d.NomeBanco.size() + d.CodigoBancoComDigito.size();
         benchmark::DoNotOptimize(d.CodigoBarras.data());
         benchmark::DoNotOptimize(d.LinhaDigitavel.data());
         benchmark::DoNotOptimize(d.NumeroBancario.data());
         benchmark::DoNotOptimize(lido);
     }
     state.SetItemsProcessed(state.iterations());
-    state.counters["alocacoes/boleto"] =
-        static_cast<double>(g_alocacoes.load() - alocacoesAntes) / static_cast<double>(state.iterations());
+    state.counters["alocacoes/boleto"]
+        = static_cast<double>(g_alocacoes.load() - alocacoesAntes) / static_cast<double>(state.iterations());
 }
 BENCHMARK(GeracaoBancoDoBrasil);
 
 // One line of the boleto tool: JSON in, JSON out.
 void LinhaDaFerramenta(benchmark::State &state)
 {
-    const std::string linha =
-        R"({"banco":"001","agencia":"4417","codigoCedente":"7300215","conta":"26084","digitoConta":"3",)"
-        R"("convenio":"7300215","carteira":"17","nossoNumero":"0000000123","documento":"123",)"
-        R"("valor":"150.00","vencimento":"2017-07-19"})";
+    const std::string linha
+        = R"({"banco":"001","agencia":"4417","codigoCedente":"7300215","conta":"26084","digitoConta":"3",)"
+          R"("convenio":"7300215","carteira":"17","nossoNumero":"0000000123","documento":"123",)"
+          R"("valor":"150.00","vencimento":"2017-07-19"})";
     for (auto _ : state)
         benchmark::DoNotOptimize(ProcessaLinha(linha));
     state.SetItemsProcessed(state.iterations());

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <new>
 
-std::atomic<long> g_alocacoes{0};
+std::atomic<long> g_alocacoes {0};
 
 void *operator new(std::size_t tamanho)
 {

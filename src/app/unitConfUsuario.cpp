@@ -18,9 +18,8 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kCadastroAberto =
-    QStringLiteral("Há um cadastro em aberto. É necessário salvar ou cancelar o mesmo!");
-
+const QString kCadastroAberto
+    = QStringLiteral("Há um cadastro em aberto. É necessário salvar ou cancelar o mesmo!");
 
 } // namespace
 
@@ -41,10 +40,13 @@ TfrmConfUsuario::TfrmConfUsuario(QWidget *parent) : QDialog(parent)
 
     auto *permissoes = new QGroupBox(QStringLiteral("Permissões para este Usuário no Sistema "), this);
     ckCadServico = makeCheck(QStringLiteral("Cadastrar Serviço"), QStringLiteral("ckCadServico"), permissoes);
-    ckRemoverServico = makeCheck(QStringLiteral("Remover Serviço"), QStringLiteral("ckRemoverServico"), permissoes);
+    ckRemoverServico
+        = makeCheck(QStringLiteral("Remover Serviço"), QStringLiteral("ckRemoverServico"), permissoes);
     ckCadBoleto = makeCheck(QStringLiteral("Cadastrar Boleto"), QStringLiteral("ckCadBoleto"), permissoes);
-    ckRemoverBoleto = makeCheck(QStringLiteral("Remover Boleto Gerado"), QStringLiteral("ckRemoverBoleto"), permissoes);
-    ckConfUsuario = makeCheck(QStringLiteral("Configurar Usuario"), QStringLiteral("ckConfUsuario"), permissoes);
+    ckRemoverBoleto
+        = makeCheck(QStringLiteral("Remover Boleto Gerado"), QStringLiteral("ckRemoverBoleto"), permissoes);
+    ckConfUsuario
+        = makeCheck(QStringLiteral("Configurar Usuario"), QStringLiteral("ckConfUsuario"), permissoes);
     edtSenha = new QLineEdit(permissoes);
     edtSenha->setObjectName(QStringLiteral("edtSenha"));
     edtSenha->setEchoMode(QLineEdit::Password);
@@ -92,7 +94,8 @@ TfrmConfUsuario::TfrmConfUsuario(QWidget *parent) : QDialog(parent)
     connect(&zqUsuarios, &Query::rowsReset, this, [this] {
         cbUsuario->clear();
         for (int r = 0; r < zqUsuarios.recordCount(); ++r)
-            cbUsuario->addItem(zqUsuarios.value(r, zqUsuarios.fieldIndex(QStringLiteral("USUARIO_GUERRA"))).toString());
+            cbUsuario->addItem(
+                zqUsuarios.value(r, zqUsuarios.fieldIndex(QStringLiteral("USUARIO_GUERRA"))).toString());
     });
     connect(&zqUsuarios, &Query::currentChanged, this, [this] {
         const QSignalBlocker block(cbUsuario);

@@ -101,9 +101,8 @@ bool TfrmLogin::eventFilter(QObject *watched, QEvent *event)
     if (watched == edtLogin && event->type() == QEvent::FocusOut) {
         auto *focus = static_cast<QFocusEvent *>(event);
         const bool toAnotherControl = focus->reason() == Qt::TabFocusReason
-                                      || focus->reason() == Qt::BacktabFocusReason
-                                      || focus->reason() == Qt::MouseFocusReason
-                                      || focus->reason() == Qt::OtherFocusReason;
+            || focus->reason() == Qt::BacktabFocusReason || focus->reason() == Qt::MouseFocusReason
+            || focus->reason() == Qt::OtherFocusReason;
         if (toAnotherControl && QApplication::focusWidget() != btnCancelar) {
             bool known = true;
             guarded([&] { known = edtLoginExit(); });

@@ -168,9 +168,8 @@ void TfrmPrincipal::buildWindow()
     tiles->addWidget(buildTile(int(Pictures::Tile::Viatura), QStringLiteral("Manutencao VTR"),
                                QStringLiteral("Arq. Prefeitura"), QStringLiteral("Image9"),
                                QStringLiteral("Label2")));
-    tiles->addWidget(buildTile(int(Pictures::Tile::Servicos), QString(),
-                               QStringLiteral("Serviços/Inspeções"), QStringLiteral("imgServicos"),
-                               QStringLiteral("lbServicos")));
+    tiles->addWidget(buildTile(int(Pictures::Tile::Servicos), QString(), QStringLiteral("Serviços/Inspeções"),
+                               QStringLiteral("imgServicos"), QStringLiteral("lbServicos")));
     tiles->addStretch();
     for (const char *name : {"imgContribuinte", "lbContribuinte"}) {
         auto *entrada = findChild<ClickLabel *>(QLatin1String(name));
@@ -196,8 +195,8 @@ void TfrmPrincipal::buildWindow()
     auto *normas = new ClickLabel(QStringLiteral("NORMAS TECNICAS CBM-QZ"), fundo);
     normas->setObjectName(QStringLiteral("lbNormasTecnicas"));
     normas->setCursor(Qt::PointingHandCursor);
-    normas->setStyleSheet(QStringLiteral(
-        "color: #ffd54f; font-size: 15px; font-weight: bold; text-decoration: underline;"));
+    normas->setStyleSheet(
+        QStringLiteral("color: #ffd54f; font-size: 15px; font-weight: bold; text-decoration: underline;"));
     acoes->addWidget(normas);
     acoes->addStretch();
     root->addLayout(acoes);
@@ -245,8 +244,8 @@ void TfrmPrincipal::buildWindow()
     entry(opcoes, QStringLiteral("Exportar Ruas Repetidas"), QStringLiteral("ExportarRuas1"));
     entry(opcoes, QStringLiteral("Exportar CNPJs"), QStringLiteral("ExportarCnpjs1"));
     entry(opcoes, QStringLiteral("Exportar Prefeitura"), QStringLiteral("ExportarPrefeitura1"));
-    QAction *conf = entry(opcoes, QStringLiteral("Configuar Usuarios"),
-                          QStringLiteral("ConfigurarUsuarios1"));
+    QAction *conf
+        = entry(opcoes, QStringLiteral("Configuar Usuarios"), QStringLiteral("ConfigurarUsuarios1"));
     conf->setEnabled(true);
     onSignal(conf, &QAction::triggered, this, &TfrmPrincipal::ConfigurarUsuarios1Click);
 }

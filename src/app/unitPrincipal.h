@@ -29,8 +29,8 @@ class TfrmPrincipal : public QMainWindow, public Shell
 public:
     // The program version the database must expect.
     static inline const QString kVersao = QStringLiteral("58");
-    static inline const QString kNormasTecnicas =
-        QStringLiteral("https://www.bombeiros.qz.gov.br/normastecnicas-revisao/normas-tecnicas.html");
+    static inline const QString kNormasTecnicas
+        = QStringLiteral("https://www.bombeiros.qz.gov.br/normastecnicas-revisao/normas-tecnicas.html");
 
     explicit TfrmPrincipal(const QString &programFolder, QWidget *parent = nullptr);
     ~TfrmPrincipal() override;
@@ -73,8 +73,8 @@ protected:
 
 private:
     void buildWindow();
-    QWidget *buildTile(int kind, const QString &hint, const QString &caption,
-                       const QString &pictureName, const QString &labelName);
+    QWidget *buildTile(int kind, const QString &hint, const QString &caption, const QString &pictureName,
+                       const QString &labelName);
     void terminar();
     void loginFechado();
     void atualizarRodape();

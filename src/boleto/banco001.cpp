@@ -69,8 +69,7 @@ void TBanco001::GetCampoLivre(const TBoleto &boleto, std::string &resultado) con
         AcrescentaPreenchido(resultado, boleto.NossoNumero, 10);
         resultado += boleto.Carteira;
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

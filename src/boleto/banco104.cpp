@@ -36,8 +36,7 @@ void AcrescentaNumeroCaixa(std::string &destino, const TBoleto &boleto)
         destino += '8';
         AcrescentaPreenchido(destino, boleto.NossoNumero, 14);
         break;
-    case Carteira::Outra:
-        break;
+    case Carteira::Outra: break;
     }
 }
 
@@ -96,8 +95,7 @@ void TBanco104::GetCampoLivre(const TBoleto &boleto, std::string &resultado) con
         resultado += "87";
         AcrescentaPreenchido(resultado, boleto.NossoNumero, 14);
         break;
-    case Carteira::Outra:
-        break;
+    case Carteira::Outra: break;
     }
 }
 

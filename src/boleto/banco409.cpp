@@ -91,7 +91,7 @@ void TBanco409::GetCampoLivre(const TBoleto &boleto, std::string &resultado) con
         resultado += "00";
         AcrescentaPreenchido(resultado, boleto.NossoNumero, 15);
     } else if (boleto.Carteira == "4") {
-        const std::chrono::year_month_day data{boleto.Vencimento.value_or(std::chrono::sys_days{})};
+        const std::chrono::year_month_day data {boleto.Vencimento.value_or(std::chrono::sys_days {})};
         char aammdd[16];
         std::snprintf(aammdd, sizeof aammdd, "%02d%02u%02u", static_cast<int>(data.year()) % 100,
                       static_cast<unsigned>(data.month()), static_cast<unsigned>(data.day()));

@@ -8,7 +8,7 @@ namespace {
 // The last two digits of the current year, from the boleto's clock.
 void AcrescentaAno(std::string &destino, const TBoleto &boleto)
 {
-    const int ano = static_cast<int>(std::chrono::year_month_day{boleto.Hoje()}.year());
+    const int ano = static_cast<int>(std::chrono::year_month_day {boleto.Hoje()}.year());
     const int aa = (ano % 100 + 100) % 100;
     destino += static_cast<char>('0' + aa / 10);
     destino += static_cast<char>('0' + aa % 10);
@@ -61,7 +61,7 @@ void TBanco748::GetCampoLivre(const TBoleto &boleto, std::string &resultado) con
             resultado += c;
     resultado += boleto.Cedente.Agencia;
     resultado += boleto.Cedente.CodigoCedente;
-    resultado += boleto.Valor == TValor{} ? '0' : '1';
+    resultado += boleto.Valor == TValor {} ? '0' : '1';
     resultado += '0';
     resultado += DigitoSicredi(std::string_view(resultado).substr(inicio));
 }

@@ -57,9 +57,10 @@ std::chrono::sys_days TBoleto::Hoje() const
     if (Relogio)
         return Relogio();
     const std::time_t agora = std::time(nullptr);
-    std::tm local{};
+    std::tm local {};
     localtime_r(&agora, &local);
-    return Data(local.tm_year + 1900, static_cast<unsigned>(local.tm_mon + 1), static_cast<unsigned>(local.tm_mday));
+    return Data(local.tm_year + 1900, static_cast<unsigned>(local.tm_mon + 1),
+                static_cast<unsigned>(local.tm_mday));
 }
 
 void TBoleto::Limpar()
@@ -73,7 +74,7 @@ void TBoleto::Limpar()
     m_banco = nullptr;
     Vencimento.reset();
     Moeda = MoedaReal;
-    Valor = TValor{};
+    Valor = TValor {};
     NossoNumero.clear();
     CampoLivre.clear();
     DataDocumento.reset();
@@ -116,8 +117,8 @@ void TBoleto::GerarDados()
     std::string nome(TRegistroClasses::Prefixo);
     AcrescentaPreenchido(nome, Cedente.CodigoBanco, TamanhoCodigoBanco, '0');
     const std::string_view codigo = std::string_view(nome).substr(TRegistroClasses::Prefixo.size());
-    const TRegistroClasses::TEntrada *entrada =
-        codigo.size() == TamanhoCodigoBanco ? TRegistroClasses::Instancia().Buscar(nome) : nullptr;
+    const TRegistroClasses::TEntrada *entrada
+        = codigo.size() == TamanhoCodigoBanco ? TRegistroClasses::Instancia().Buscar(nome) : nullptr;
     if (entrada == nullptr)
         throw EBoleto(std::string(MsgBoleto::ClasseNaoDefinida) + '"' + Cedente.CodigoBanco + '"');
     // The barcode carries the code the rules were found by: "1" and "001"

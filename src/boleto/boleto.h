@@ -30,8 +30,8 @@ struct TCamposBanco001
 struct TCedente
 {
     std::string Nome;
-    std::string CodigoBanco;  // three digits, "001"; selects the bank rules
-    std::string Agencia;      // some bank rules rewrite it zero-filled
+    std::string CodigoBanco; // three digits, "001"; selects the bank rules
+    std::string Agencia; // some bank rules rewrite it zero-filled
     std::string CodigoCedente;
     std::string ContaCorrente; // some bank rules rewrite it zero-filled
     char DigitoContaCorrente = '\0'; // '\0': not set
@@ -57,11 +57,11 @@ struct TSacado
 // What the last generation produced.
 struct TDadosGerados
 {
-    std::string LinhaDigitavel;       // 54 characters: 47 digits with dots and blanks
-    std::string CodigoBarras;         // 44 digits
+    std::string LinhaDigitavel; // 54 characters: 47 digits with dots and blanks
+    std::string CodigoBarras; // 44 digits
     std::string AgenciaCodigoCedente;
     std::string NomeBanco;
-    std::string NumeroBancario;       // the printed nosso número
+    std::string NumeroBancario; // the printed nosso número
     std::string CodigoBancoComDigito; // "001-9"
 };
 
@@ -130,5 +130,5 @@ private:
 
     TClasseBanco *m_banco = nullptr;
     char m_codigoBanco[3] = {}; // the three-digit code the rules were found by
-    std::string m_rascunho;     // scratch for texts before they are published
+    std::string m_rascunho; // scratch for texts before they are published
 };

@@ -20,7 +20,7 @@ void TClasseBanco::ChecarDadosIniciais(TBoleto &boleto)
         throw EBoleto(std::string(MsgBoleto::NossoNumeroNaoInformado));
     if (!boleto.Vencimento)
         throw EBoleto(std::string(MsgBoleto::VencimentoNaoInformado));
-    if (boleto.Valor == TValor{})
+    if (boleto.Valor == TValor {})
         throw EBoleto(std::string(MsgBoleto::ValorNaoInformado));
     if (boleto.Instrucoes.size() > TBoleto::MaxInstrucoes) {
         char mensagem[128];

@@ -66,8 +66,7 @@ public:
     // The program's registry, holding the ten bank classes of the engine.
     static TRegistroClasses &Instancia();
 
-    template <class T>
-    void Registrar(std::string nome)
+    template<class T> void Registrar(std::string nome)
     {
         static_assert(std::is_base_of_v<TClasseBanco, T>);
         static_assert(sizeof(T) <= TamanhoMaximo && alignof(T) <= alignof(std::max_align_t));

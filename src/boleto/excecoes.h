@@ -11,7 +11,7 @@
 class EBoleto : public std::runtime_error
 {
 public:
-    explicit EBoleto(const std::string &mensagem) : std::runtime_error(mensagem) {}
+    explicit EBoleto(const std::string &mensagem) : std::runtime_error(mensagem) { }
 };
 
 // The plain error that the checks of banks 033, 104, 237, 341 and 356 raise.
@@ -20,7 +20,7 @@ public:
 class EErroBanco : public std::runtime_error
 {
 public:
-    explicit EErroBanco(const std::string &mensagem) : std::runtime_error(mensagem) {}
+    explicit EErroBanco(const std::string &mensagem) : std::runtime_error(mensagem) { }
 };
 
 // A digit routine met a character that is not a decimal digit, or a text that
@@ -28,5 +28,5 @@ public:
 class EConversao : public std::runtime_error
 {
 public:
-    explicit EConversao(const std::string &mensagem) : std::runtime_error(mensagem) {}
+    explicit EConversao(const std::string &mensagem) : std::runtime_error(mensagem) { }
 };

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <cstring>
 
-
 namespace {
 
 bool Continuacao(char c)
@@ -93,7 +92,8 @@ std::string_view Apara(std::string_view texto)
     return texto.substr(inicio, fim - inicio);
 }
 
-void AcrescentaPreenchido(std::string &destino, std::string_view texto, std::size_t largura, char preenchimento)
+void AcrescentaPreenchido(std::string &destino, std::string_view texto, std::size_t largura,
+                          char preenchimento)
 {
     const std::string_view aparado = Apara(texto);
     const std::size_t tamanho = Comprimento(aparado);
@@ -182,7 +182,7 @@ namespace {
 
 // Weights 2, 3, ..., 9, 2, ... from the rightmost position (index 0).
 constexpr std::array<unsigned char, 64> PesosAte9 = [] {
-    std::array<unsigned char, 64> pesos{};
+    std::array<unsigned char, 64> pesos {};
     for (std::size_t k = 0; k < pesos.size(); ++k)
         pesos[k] = static_cast<unsigned char>(2 + k % 8);
     return pesos;
@@ -227,7 +227,7 @@ constexpr std::size_t PosicaoDigitoGeral = 4; // position 5, counted from 0
 // The weight of each barcode position: 2, 3, ..., 9, 2, ... from position 44
 // down to position 1, position 5 weighing nothing and not advancing the cycle.
 constexpr std::array<unsigned char, TamanhoCodigoBarras> PesosCodigoBarras = [] {
-    std::array<unsigned char, TamanhoCodigoBarras> pesos{};
+    std::array<unsigned char, TamanhoCodigoBarras> pesos {};
     unsigned char peso = 2;
     for (std::size_t i = TamanhoCodigoBarras; i-- > 0;) {
         if (i == PosicaoDigitoGeral)
@@ -244,8 +244,9 @@ char DigitoCodigoBarras(std::string_view codigoBarras)
 {
     // Position 5 holds the digit's own place: it is neither read nor weighed.
     const std::string_view inicio = codigoBarras.substr(0, PosicaoDigitoGeral);
-    const std::string_view resto =
-        codigoBarras.size() > PosicaoDigitoGeral + 1 ? codigoBarras.substr(PosicaoDigitoGeral + 1) : std::string_view{};
+    const std::string_view resto = codigoBarras.size() > PosicaoDigitoGeral + 1
+        ? codigoBarras.substr(PosicaoDigitoGeral + 1)
+        : std::string_view {};
     ExigeDigitos(inicio);
     ExigeDigitos(resto);
     int soma = 0;

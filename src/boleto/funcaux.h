@@ -23,7 +23,10 @@ std::string_view Copia(std::string_view texto, std::size_t inicio, std::size_t q
 std::string_view Apara(std::string_view texto);
 
 // True when the text holds nothing but blanks.
-inline bool EmBranco(std::string_view texto) { return Apara(texto).empty(); }
+inline bool EmBranco(std::string_view texto)
+{
+    return Apara(texto).empty();
+}
 
 // Trims the text, then prefixes as many fill characters as are missing to
 // reach `largura`. A text already as wide or wider comes back trimmed, never cut.
@@ -52,8 +55,8 @@ char Modulo10(std::string_view digitos);
 // Modulo 11 with weights 2, 3, ..., pesoMaximo, 2, ... from the rightmost digit.
 struct TModulo11
 {
-    int Resto = 0;      // sum mod 11, 0..10
-    std::string Texto;  // "0" for remainder 0, else 11 - remainder ("10" for remainder 1)
+    int Resto = 0; // sum mod 11, 0..10
+    std::string Texto; // "0" for remainder 0, else 11 - remainder ("10" for remainder 1)
 };
 TModulo11 Modulo11(std::string_view digitos, int pesoMaximo);
 
@@ -65,9 +68,9 @@ int RestoModulo11(std::string_view digitos, int pesoMaximo);
 char DigitoCodigoBarras(std::string_view codigoBarras);
 
 // The first day the due-date factor counts from, its factor being "0000".
-inline constexpr std::chrono::sys_days DataBaseFator{std::chrono::year{1997} / 10 / 7};
+inline constexpr std::chrono::sys_days DataBaseFator {std::chrono::year {1997} / 10 / 7};
 // The day the factor starts again at 1000, the day after it reached 9999.
-inline constexpr std::chrono::sys_days DataReinicioFator{std::chrono::year{2025} / 2 / 22};
+inline constexpr std::chrono::sys_days DataReinicioFator {std::chrono::year {2025} / 2 / 22};
 
 // Four-digit due-date factor. Up to 21 February 2025 it is the number of days
 // since 7 October 1997; from 22 February 2025 on it starts again at 1000 and
@@ -78,5 +81,6 @@ std::string FatorVencimento(std::chrono::sys_days vencimento);
 // A calendar date as the engine stores it.
 constexpr std::chrono::sys_days Data(int ano, unsigned mes, unsigned dia)
 {
-    return std::chrono::sys_days{std::chrono::year{ano} / std::chrono::month{mes} / std::chrono::day{dia}};
+    return std::chrono::sys_days {std::chrono::year {ano} / std::chrono::month {mes}
+                                  / std::chrono::day {dia}};
 }

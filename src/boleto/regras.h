@@ -13,8 +13,7 @@
 
 namespace Regras {
 
-template <class Excecao>
-[[noreturn]] void Falha(std::string_view mensagem)
+template<class Excecao> [[noreturn]] void Falha(std::string_view mensagem)
 {
     throw Excecao(std::string(mensagem));
 }

@@ -11,7 +11,8 @@ std::optional<TValor> TValor::DeTexto(std::string_view texto)
     }
     const std::size_t ponto = texto.find('.');
     const std::string_view inteiros = texto.substr(0, ponto);
-    const std::string_view decimais = ponto == std::string_view::npos ? std::string_view{} : texto.substr(ponto + 1);
+    const std::string_view decimais
+        = ponto == std::string_view::npos ? std::string_view {} : texto.substr(ponto + 1);
     if (inteiros.empty() || (ponto != std::string_view::npos && (decimais.empty() || decimais.size() > 4)))
         return std::nullopt;
 

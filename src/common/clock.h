@@ -20,7 +20,7 @@ public:
 class FixedClock : public Clock
 {
 public:
-    explicit FixedClock(QDateTime at) : m_at(std::move(at)) {}
+    explicit FixedClock(QDateTime at) : m_at(std::move(at)) { }
     QDateTime now() const override { return m_at; }
     void set(const QDateTime &at) { m_at = at; }
 

@@ -15,8 +15,8 @@ QString formatMoney(double value)
     const double scaled = value * 100.0;
     const long long cents = std::llround(scaled + (scaled >= 0 ? 1e-7 : -1e-7));
     const bool negative = cents < 0;
-    const unsigned long long absCents = negative ? 0ULL - static_cast<unsigned long long>(cents)
-                                                 : static_cast<unsigned long long>(cents);
+    const unsigned long long absCents
+        = negative ? 0ULL - static_cast<unsigned long long>(cents) : static_cast<unsigned long long>(cents);
     const QString whole = QString::number(absCents / 100);
     QString grouped;
     const int n = whole.size();

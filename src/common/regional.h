@@ -16,7 +16,10 @@ inline const QString kDateTimeFormat = QStringLiteral("dd/MM/yyyy hh:mm:ss");
 // Mask "###,##0.00" with thousands point and decimal comma: 1234.5 -> "1.234,50".
 QString formatMoney(double value);
 // Same mask for areas typed in square metres.
-inline QString formatArea(double value) { return formatMoney(value); }
+inline QString formatArea(double value)
+{
+    return formatMoney(value);
+}
 
 // Reads "1.234,50", "1234,5", "1234" or "-3,2" (blanks around are ignored).
 // Thousands points are accepted only between groups of three digits.

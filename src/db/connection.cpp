@@ -16,8 +16,7 @@ Connection &Connection::shared()
 }
 
 Connection::Connection() : m_name(QStringLiteral("conexao")), m_settings(ConnectionSettings::builtIn())
-{
-}
+{ }
 
 void Connection::setSettings(const ConnectionSettings &settings)
 {

@@ -34,8 +34,9 @@ QStringList placeholders(const QString &sql)
         }
         if (c != QLatin1Char(':'))
             continue;
-        if (i > 0 && (sql.at(i - 1).isLetterOrNumber() || sql.at(i - 1) == QLatin1Char(':')
-                      || sql.at(i - 1) == QLatin1Char('_')))
+        if (i > 0
+            && (sql.at(i - 1).isLetterOrNumber() || sql.at(i - 1) == QLatin1Char(':')
+                || sql.at(i - 1) == QLatin1Char('_')))
             continue;
         int j = i + 1;
         while (j < sql.size() && (sql.at(j).isLetterOrNumber() || sql.at(j) == QLatin1Char('_')))
@@ -69,12 +70,13 @@ DbError errorOf(const QSqlQuery &q)
 bool isTextType(QMetaType type)
 {
     return type.id() == QMetaType::QString || type.id() == QMetaType::QByteArray
-           || type.id() == QMetaType::QChar;
+        || type.id() == QMetaType::QChar;
 }
 
 } // namespace
 
-Query::Query(QObject *parent) : QObject(parent) {}
+Query::Query(QObject *parent) : QObject(parent)
+{ }
 
 Query::~Query() = default;
 
@@ -95,7 +97,7 @@ void Query::addSql(const QString &line)
 void Query::setSql(const QString &statement)
 {
     close();
-    m_lines = QStringList{statement};
+    m_lines = QStringList {statement};
 }
 
 QStringList Query::paramNames() const
@@ -277,8 +279,7 @@ bool Query::locate(const QString &field, const QVariant &wanted)
     for (int r = 0; r < recordCount(); ++r) {
         const QVariant &v = m_rows[r][col];
         const bool match = (v.isNull() && wanted.isNull())
-                           || (!v.isNull() && !wanted.isNull()
-                               && v.toString() == wanted.toString());
+            || (!v.isNull() && !wanted.isNull() && v.toString() == wanted.toString());
         if (match) {
             if (isEditing())
                 post();
@@ -407,7 +408,9 @@ QVariant Query::coerce(int column, const QVariant &v) const
             bool ok = false;
             double d = s.toDouble(&ok);
             if (!ok)
-                d = QString(s).remove(QLatin1Char('.')).replace(QLatin1Char(','), QLatin1Char('.'))
+                d = QString(s)
+                        .remove(QLatin1Char('.'))
+                        .replace(QLatin1Char(','), QLatin1Char('.'))
                         .toDouble(&ok);
             if (!ok)
                 throw ConversionError(QStringLiteral("'%1' não é um valor numérico válido.").arg(s));
@@ -427,8 +430,7 @@ QVariant Query::coerce(int column, const QVariant &v) const
                 throw ConversionError(QStringLiteral("'%1' não é uma data válida.").arg(s));
             return dt;
         }
-        default:
-            return s;
+        default: return s;
         }
     }
     return v;
@@ -452,8 +454,8 @@ void Query::setValue(const QString &field, const QVariant &v)
 void Query::checkEditing(const char *what) const
 {
     if (!isEditing())
-        throw DbError(QStringLiteral("Não é possível %1: o registro não está em edição.")
-                          .arg(QLatin1String(what)));
+        throw DbError(
+            QStringLiteral("Não é possível %1: o registro não está em edição.").arg(QLatin1String(what)));
 }
 
 void Query::setState(State s)
@@ -522,9 +524,9 @@ QString Query::updateTable() const
 {
     if (!m_updateTable.isEmpty())
         return m_updateTable;
-    static const QRegularExpression from(
-        QStringLiteral("^\\s*select\\s.*?\\sfrom\\s+`?(\\w+)`?"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression from(QStringLiteral("^\\s*select\\s.*?\\sfrom\\s+`?(\\w+)`?"),
+                                         QRegularExpression::CaseInsensitiveOption
+                                             | QRegularExpression::DotMatchesEverythingOption);
     const auto m = from.match(statement());
     return m.hasMatch() ? m.captured(1) : QString();
 }
@@ -559,7 +561,8 @@ void Query::postUpdate()
     const QString table = updateTable();
     const QStringList keys = keyFields();
     if (table.isEmpty() || keys.isEmpty())
-        throw DbError(QStringLiteral("Não foi possível determinar a tabela e a chave para gravar o registro."));
+        throw DbError(
+            QStringLiteral("Não foi possível determinar a tabela e a chave para gravar o registro."));
     QStringList sets;
     QList<int> cols(m_changed.begin(), m_changed.end());
     std::sort(cols.begin(), cols.end());
@@ -571,9 +574,9 @@ void Query::postUpdate()
 
     Connection::shared().ensureOpen();
     QSqlQuery q(Connection::shared().database());
-    if (!q.prepare(QStringLiteral("update %1 set %2 where %3")
-                       .arg(quoted(table), sets.join(QStringLiteral(", ")),
-                            where.join(QStringLiteral(" and ")))))
+    if (!q.prepare(
+            QStringLiteral("update %1 set %2 where %3")
+                .arg(quoted(table), sets.join(QStringLiteral(", ")), where.join(QStringLiteral(" and ")))))
         throw errorOf(q);
     for (int c : cols)
         q.bindValue(QStringLiteral(":v%1").arg(c), m_buffer[c]);
@@ -598,9 +601,9 @@ QVector<QVariant> Query::readRowByKey(const QString &table, const QStringList &k
     for (int k = 0; k < keys.size(); ++k)
         where << quoted(keys[k]) + QStringLiteral(" = :k%1").arg(k);
     QSqlQuery q(Connection::shared().database());
-    if (!q.prepare(QStringLiteral("select %1 from %2 where %3")
-                       .arg(columns.join(QStringLiteral(", ")), quoted(table),
-                            where.join(QStringLiteral(" and ")))))
+    if (!q.prepare(
+            QStringLiteral("select %1 from %2 where %3")
+                .arg(columns.join(QStringLiteral(", ")), quoted(table), where.join(QStringLiteral(" and ")))))
         throw errorOf(q);
     for (int k = 0; k < keys.size(); ++k)
         q.bindValue(QStringLiteral(":k%1").arg(k), keyValues[k]);
@@ -631,10 +634,9 @@ void Query::postInsert()
     Connection::shared().ensureOpen();
     QSqlQuery q(Connection::shared().database());
     const QString sql = cols.isEmpty()
-                            ? QStringLiteral("insert into %1 () values ()").arg(quoted(table))
-                            : QStringLiteral("insert into %1 (%2) values (%3)")
-                                  .arg(quoted(table), names.join(QStringLiteral(", ")),
-                                       values.join(QStringLiteral(", ")));
+        ? QStringLiteral("insert into %1 () values ()").arg(quoted(table))
+        : QStringLiteral("insert into %1 (%2) values (%3)")
+              .arg(quoted(table), names.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
     if (!q.prepare(sql))
         throw errorOf(q);
     for (int c : cols)
@@ -680,7 +682,8 @@ void Query::remove()
     const QString table = updateTable();
     const QStringList keys = keyFields();
     if (table.isEmpty() || keys.isEmpty())
-        throw DbError(QStringLiteral("Não foi possível determinar a tabela e a chave para remover o registro."));
+        throw DbError(
+            QStringLiteral("Não foi possível determinar a tabela e a chave para remover o registro."));
     QStringList where;
     for (int k = 0; k < keys.size(); ++k)
         where << quoted(keys[k]) + QStringLiteral(" = :k%1").arg(k);

@@ -3,8 +3,8 @@
 #include <QDate>
 #include <QDateTime>
 #include <QHash>
-#include <QSet>
 #include <QObject>
+#include <QSet>
 #include <QSqlRecord>
 #include <QStringList>
 #include <QVariant>

@@ -19,9 +19,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-
-CadastroSimples::CadastroSimples(const Config &config, QWidget *parent)
-    : QDialog(parent), m_config(config)
+CadastroSimples::CadastroSimples(const Config &config, QWidget *parent) : QDialog(parent), m_config(config)
 {
     setObjectName(config.objectName);
     setWindowTitle(config.caption);
@@ -181,7 +179,8 @@ void CadastroSimples::btnSalvarClick()
         return;
     }
     zqRepetido.clearSql();
-    zqRepetido.addSql(QStringLiteral("select * from %1 where %2=:nb").arg(m_config.tabela, m_config.campoNome));
+    zqRepetido.addSql(
+        QStringLiteral("select * from %1 where %2=:nb").arg(m_config.tabela, m_config.campoNome));
     zqRepetido.setParam(QStringLiteral("nb"), zqLista.value(m_config.campoNome));
     zqRepetido.open();
     const bool existe = !zqRepetido.isEmpty();

@@ -38,12 +38,12 @@ public:
 protected:
     struct Config
     {
-        QString objectName;   // of the window
+        QString objectName; // of the window
         QString caption;
-        QString listaName;    // objectName of the list query
-        QString tabela;       // "bairros"
-        QString campoNome;    // "BAI_NO"
-        QString grupo;        // caption of the edit group
+        QString listaName; // objectName of the list query
+        QString tabela; // "bairros"
+        QString campoNome; // "BAI_NO"
+        QString grupo; // caption of the edit group
         // Activation opens the list when it is closed, or also when it is
         // empty (the activity register, whose list may come prepared).
         bool reabrirVazia = false;

@@ -6,8 +6,7 @@
 
 WriteBack::WriteBack(QObject *opener, Lookup kind, QString tag, Fn fn)
     : QObject(opener), m_kind(kind), m_tag(std::move(tag)), m_fn(std::move(fn))
-{
-}
+{ }
 
 void WriteBack::add(QObject *opener, Lookup kind, const QString &tag, Fn fn)
 {

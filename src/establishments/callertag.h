@@ -22,10 +22,10 @@ class Query;
 // nobody registered for the dialog's kind ("editDef", an empty tag) writes
 // nothing.
 namespace CallerTag {
-inline const QString kEditCli = QStringLiteral("editCli");             // establishment window
-inline const QString kEditServ = QStringLiteral("editServ");           // service window
-inline const QString kPesqServico = QStringLiteral("pesqServico");     // service search
-inline const QString kPesqEmpresa = QStringLiteral("pesqEmpresa");     // establishment search
+inline const QString kEditCli = QStringLiteral("editCli"); // establishment window
+inline const QString kEditServ = QStringLiteral("editServ"); // service window
+inline const QString kPesqServico = QStringLiteral("pesqServico"); // service search
+inline const QString kPesqEmpresa = QStringLiteral("pesqEmpresa"); // establishment search
 inline const QString kCartaAnuencia = QStringLiteral("cartaAnuencia"); // letter of consent
 // What the neighbourhood and street lookups hold when nobody set a tag.
 inline const QString kEditDef = QStringLiteral("editDef");

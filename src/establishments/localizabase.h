@@ -40,8 +40,8 @@ protected:
     {
         QString objectName;
         QString caption;
-        QString listaName;  // objectName of the list query
-        QString tagBox;     // "editDef" or "editConf"
+        QString listaName; // objectName of the list query
+        QString tagBox; // "editDef" or "editConf"
         QString tagInicial; // the tag when the opener sets none
         Lookup kind;
     };
@@ -57,7 +57,7 @@ protected:
     // "OK": by default the dialog closes.
     virtual void confirmar();
     // After the write-back.
-    virtual void depoisDeEscrever() {}
+    virtual void depoisDeEscrever() { }
 
     // Reads the list again when it is open (after a register window returns).
     void releitura();
@@ -86,8 +86,7 @@ private:
 
 // Creates a lookup dialog owned by `opener`, sets its caller tag, shows it
 // modally and destroys it when it closes.
-template<typename Dialog>
-void abrirLocaliza(QWidget *opener, const QString &tag)
+template<typename Dialog> void abrirLocaliza(QWidget *opener, const QString &tag)
 {
     std::unique_ptr<Dialog> dialog(new Dialog(opener));
     dialog->setTag(tag);

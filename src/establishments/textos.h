@@ -10,9 +10,9 @@ namespace Textos {
 
 // cliente.situacao
 inline const QStringList kSituacoes = {
-    QStringLiteral("EM ATIVIDADE"),      QStringLiteral("EM ATIVIDADE - ISENTA"),
-    QStringLiteral("EM BAIXA"),          QStringLiteral("EVENTO TEMPORARIO"),
-    QStringLiteral("MEI"),               QStringLiteral("NAO ENCONTRADO"),
+    QStringLiteral("EM ATIVIDADE"), QStringLiteral("EM ATIVIDADE - ISENTA"),
+    QStringLiteral("EM BAIXA"),     QStringLiteral("EVENTO TEMPORARIO"),
+    QStringLiteral("MEI"),          QStringLiteral("NAO ENCONTRADO"),
 };
 inline const QString kEmAtividade = QStringLiteral("EM ATIVIDADE");
 inline const QString kMei = QStringLiteral("MEI");
@@ -25,8 +25,8 @@ inline const QString kPessoaJuridica = QStringLiteral("2 - PESSOA JURIDICA - CNP
 inline const QString kDigiteOsDados = QStringLiteral("Digite os Dados!");
 inline const QString kJaCadastrada = QStringLiteral("Já esta cadastrada!");
 inline const QString kRemoverRegistro = QStringLiteral("Deseja mesmo remover este Registro?");
-inline const QString kTabelaEmAberto =
-    QStringLiteral("Há um cadastro em aberto. É necessário Savar ou Cancelar a mesmo?");
+inline const QString kTabelaEmAberto
+    = QStringLiteral("Há um cadastro em aberto. É necessário Savar ou Cancelar a mesmo?");
 
 // Establishment window.
 inline const QString kDefinaAtividade = QStringLiteral("Defina a Atividade");
@@ -40,10 +40,10 @@ inline const QString kDigitosCnpj = QStringLiteral("Verifique a quantidade de di
 inline const QString kCepCaption = QStringLiteral("Erro - Aviso do Sistema");
 inline const QString kCepInvalido = QStringLiteral("CEP nulo ou inválido.");
 inline const QString kRemoverCadastro = QStringLiteral("Deseja mesmo remover este cadastro?");
-inline const QString kTemServicos =
-    QStringLiteral("Este cadastro nao pode ser removido pois existe serviços relacionados a ele.");
-inline const QString kEmpresaEmAberto =
-    QStringLiteral("Há um cadastro em aberto. É necessário CONFIRMAR ou CANCELAR o mesmo?");
+inline const QString kTemServicos
+    = QStringLiteral("Este cadastro nao pode ser removido pois existe serviços relacionados a ele.");
+inline const QString kEmpresaEmAberto
+    = QStringLiteral("Há um cadastro em aberto. É necessário CONFIRMAR ou CANCELAR o mesmo?");
 
 // Establishment locator.
 inline const QString kMarcarImpressas = QStringLiteral("Deseja marcar como impressas?");

@@ -51,5 +51,5 @@ void TfrmCadAtividade::editarAtividade(qlonglong idAt)
 bool TfrmCadAtividade::semDados() const
 {
     return zqLista.text(QStringLiteral("ATIVID_DESCRICAO")).isEmpty()
-           && zqLista.isNull(QStringLiteral("RISCO_CODIGO"));
+        && zqLista.isNull(QStringLiteral("RISCO_CODIGO"));
 }

@@ -42,7 +42,6 @@ QLineEdit *caixa(const QString &name, int maxLength, QWidget *parent, bool maius
     return e;
 }
 
-
 } // namespace
 
 QString semPontuacaoDoNome(QString nome)
@@ -177,11 +176,11 @@ TfrmCadEmpresa::TfrmCadEmpresa(QWidget *parent) : QDialog(parent)
     g->setColumnStretch(3, 1);
 
     // Tab goes through the boxes as they are laid out.
-    const QList<QWidget *> ordem = {edtCpfCnpj, cbTipoEmpresa, edtRazaoSocial, edtFantasia, cbSituacao,
-                                    edtAtividade, edtCnai, edtTelefone, edtRua, edtNumero, edtBairro,
-                                    cbMunicipio, edtCep, edtReferencia, edtEmail, edtDataCadastro,
-                                    edtDataAbertura, ckIsenta, btnConfirmar, btnNovoCadastro, btnRemover,
-                                    btnCancelar};
+    const QList<QWidget *> ordem
+        = {edtCpfCnpj,   cbTipoEmpresa,   edtRazaoSocial, edtFantasia,     cbSituacao,      edtAtividade,
+           edtCnai,      edtTelefone,     edtRua,         edtNumero,       edtBairro,       cbMunicipio,
+           edtCep,       edtReferencia,   edtEmail,       edtDataCadastro, edtDataAbertura, ckIsenta,
+           btnConfirmar, btnNovoCadastro, btnRemover,     btnCancelar};
     for (int i = 1; i < ordem.size(); ++i)
         setTabOrder(ordem[i - 1], ordem[i]);
 
@@ -343,7 +342,8 @@ void TfrmCadEmpresa::btnConfirmarClick()
         zqContribuinte.setValue(QStringLiteral("BAI_NU_SEQUENCIAL"),
                                 zqBairro.text(QStringLiteral("BAI_NU_SEQUENCIAL")));
     if (zqAtividade.isActive() && zqAtividade.recNo() >= 0)
-        zqContribuinte.setValue(QStringLiteral("ATIVID_CODIGO"), zqAtividade.value(QStringLiteral("ATIVID_CODIGO")));
+        zqContribuinte.setValue(QStringLiteral("ATIVID_CODIGO"),
+                                zqAtividade.value(QStringLiteral("ATIVID_CODIGO")));
 
     const int digitos = static_cast<int>(zqContribuinte.text(kCnpjCpf).size());
     if (tipo == Textos::kPessoaFisica && digitos != 11)

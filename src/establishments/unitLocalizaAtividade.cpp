@@ -12,8 +12,8 @@
 #include <memory>
 
 TfrmLocalizaAtividade::TfrmLocalizaAtividade(QWidget *parent)
-    : LocalizaBase({QStringLiteral("frmLocalizaAtividade"), QStringLiteral("Buscar"), QStringLiteral("zqAtividade"),
-                    QStringLiteral("editConf"), QString(), Lookup::Atividade},
+    : LocalizaBase({QStringLiteral("frmLocalizaAtividade"), QStringLiteral("Buscar"),
+                    QStringLiteral("zqAtividade"), QStringLiteral("editConf"), QString(), Lookup::Atividade},
                    parent)
 {
     model()->setColumns({{QStringLiteral("ATIVID_DESCRICAO"), QStringLiteral("Atividade"), {}, 380},

@@ -11,8 +11,9 @@
 #include "ui/querymodel.h"
 
 TfrmLocalizaBairro::TfrmLocalizaBairro(QWidget *parent)
-    : LocalizaBase({QStringLiteral("frmLocalizaBairro"), QStringLiteral("Bairros"), QStringLiteral("zqBairro"),
-                    QStringLiteral("editDef"), CallerTag::kEditDef, Lookup::Bairro},
+    : LocalizaBase({QStringLiteral("frmLocalizaBairro"), QStringLiteral("Bairros"),
+                    QStringLiteral("zqBairro"), QStringLiteral("editDef"), CallerTag::kEditDef,
+                    Lookup::Bairro},
                    parent)
 {
     model()->setColumns({{QStringLiteral("BAI_NO"), QStringLiteral("Descricao")}});
@@ -26,7 +27,8 @@ TfrmLocalizaBairro::TfrmLocalizaBairro(QWidget *parent)
 
 QStringList TfrmLocalizaBairro::linhasBusca() const
 {
-    return {QStringLiteral("select * from bairros where BAI_NO like :nome"), QStringLiteral("order by BAI_NO")};
+    return {QStringLiteral("select * from bairros where BAI_NO like :nome"),
+            QStringLiteral("order by BAI_NO")};
 }
 
 Escolha TfrmLocalizaBairro::escolha() const

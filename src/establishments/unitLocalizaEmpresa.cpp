@@ -28,7 +28,6 @@
 
 #include <memory>
 
-
 TfrmLocalizaEmpresa::TfrmLocalizaEmpresa(QWidget *parent)
     : QDialog(parent), rdsContribuintes(Reports::Connection::kContribuintes, zqContribuinte)
 {
@@ -123,9 +122,11 @@ TfrmLocalizaEmpresa::TfrmLocalizaEmpresa(QWidget *parent)
     ListaComum::contarLinhas(lbTotal, &zqContribuinte);
 
     btnNovo = makeButton(QStringLiteral("Novo"), QStringLiteral("btnNovo"), this);
-    btnAlterarSituacao = makeButton(QStringLiteral("Alterar Situacaio"), QStringLiteral("btnAlterarSituacao"), this);
+    btnAlterarSituacao
+        = makeButton(QStringLiteral("Alterar Situacaio"), QStringLiteral("btnAlterarSituacao"), this);
     btnBuscar = makeButton(QStringLiteral("Buscar"), QStringLiteral("btnBuscar"), this);
-    btnImprimirVistorias = makeButton(QStringLiteral("Imprimir Vistorias"), QStringLiteral("btnImprimirVistorias"), this);
+    btnImprimirVistorias
+        = makeButton(QStringLiteral("Imprimir Vistorias"), QStringLiteral("btnImprimirVistorias"), this);
     // Works out the fee of every listed establishment; wired with the fee calculation.
     btnCalcularTaxa = makeButton(QStringLiteral("Calcular Taxa"), QStringLiteral("btnCalcularTaxa"), this);
     btnCalcularTaxa->setEnabled(false);
@@ -177,9 +178,11 @@ TfrmLocalizaEmpresa::TfrmLocalizaEmpresa(QWidget *parent)
     onSignal(btnNovo, &QPushButton::clicked, this, &TfrmLocalizaEmpresa::btnNovoClick);
     onSignal(btnAlterarSituacao, &QPushButton::clicked, this, &TfrmLocalizaEmpresa::btnAlterarSituacaoClick);
     onSignal(btnBuscar, &QPushButton::clicked, this, &TfrmLocalizaEmpresa::btnBuscarClick);
-    onSignal(btnImprimirVistorias, &QPushButton::clicked, this, &TfrmLocalizaEmpresa::btnImprimirVistoriasClick);
+    onSignal(btnImprimirVistorias, &QPushButton::clicked, this,
+             &TfrmLocalizaEmpresa::btnImprimirVistoriasClick);
     onSignal(btnOK, &QPushButton::clicked, this, [this] { accept(); });
-    onSignal(grdContribuinte, &QTableView::doubleClicked, this, &TfrmLocalizaEmpresa::grdContribuinteDblClick);
+    onSignal(grdContribuinte, &QTableView::doubleClicked, this,
+             &TfrmLocalizaEmpresa::grdContribuinteDblClick);
 }
 
 void TfrmLocalizaEmpresa::setTag(const QString &tag)
@@ -248,8 +251,9 @@ void TfrmLocalizaEmpresa::edtBuscaChange(const QString &text)
     zqContribuinte.close();
     zqContribuinte.clearSql();
     zqContribuinte.clearParams();
-    zqContribuinte.addSql(QStringLiteral("select * from cliente_view where  CLIENTE_RAZAO_SOCIAL like :nome or "
-                                         "CLIENTE_CNPJ_CPF like :nome or CLIENTE_FANTASIA like :nome "));
+    zqContribuinte.addSql(
+        QStringLiteral("select * from cliente_view where  CLIENTE_RAZAO_SOCIAL like :nome or "
+                       "CLIENTE_CNPJ_CPF like :nome or CLIENTE_FANTASIA like :nome "));
     zqContribuinte.addSql(QStringLiteral("order by CLIENTE_RAZAO_SOCIAL,bairro,endereco"));
     zqContribuinte.setParam(QStringLiteral("nome"), ListaComum::contendo(text));
     zqContribuinte.open();
@@ -361,7 +365,8 @@ void TfrmLocalizaEmpresa::btnImprimirVistoriasClick()
         Query &suporte = shell.zqSuporte();
         for (int row = 0; row < zqContribuinte.recordCount(); ++row) {
             suporte.clearSql();
-            suporte.addSql(QStringLiteral("update cliente set impresso = \"S\" where CLIENTE_CNPJ_CPF = :cnp"));
+            suporte.addSql(
+                QStringLiteral("update cliente set impresso = \"S\" where CLIENTE_CNPJ_CPF = :cnp"));
             suporte.setParam(QStringLiteral("cnp"), zqContribuinte.value(row, cnpj));
             suporte.execSql();
         }

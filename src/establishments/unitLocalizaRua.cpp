@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 TfrmLocalizaRua::TfrmLocalizaRua(QWidget *parent)
-    : LocalizaBase({QStringLiteral("frmLocalizaRua"), QStringLiteral("Ruas /Avenidas"), QStringLiteral("zqRua"),
-                    QStringLiteral("editDef"), CallerTag::kEditDef, Lookup::Rua},
+    : LocalizaBase({QStringLiteral("frmLocalizaRua"), QStringLiteral("Ruas /Avenidas"),
+                    QStringLiteral("zqRua"), QStringLiteral("editDef"), CallerTag::kEditDef, Lookup::Rua},
                    parent)
 {
     model()->setColumns({{QStringLiteral("CLIENTE_RUA"), QStringLiteral("Descricao")}});

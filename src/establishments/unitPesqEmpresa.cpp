@@ -30,11 +30,8 @@
 
 namespace {
 
-
-
 // The desktop's standard scroll-bar grey.
 const QColor kCorBarraDeRolagem(200, 200, 200);
-
 
 } // namespace
 
@@ -368,15 +365,15 @@ QVariant TfrmPesqEmpresa::estiloDaLinha(int row, int role) const
 {
     switch (role) {
     case Qt::BackgroundRole: {
-        const QString situacao = zqContribuinte.value(row, zqContribuinte.fieldIndex(QStringLiteral("situacao"))).toString();
+        const QString situacao
+            = zqContribuinte.value(row, zqContribuinte.fieldIndex(QStringLiteral("situacao"))).toString();
         if (situacao == Textos::kEmAtividade)
             return kCorBarraDeRolagem;
         if (situacao == Textos::kMei)
             return QColor(0, 128, 0);
         return QColor(255, 0, 0);
     }
-    case Qt::ForegroundRole:
-        return row == zqContribuinte.recNo() ? QVariant(QColor(Qt::black)) : QVariant();
+    case Qt::ForegroundRole: return row == zqContribuinte.recNo() ? QVariant(QColor(Qt::black)) : QVariant();
     case Qt::FontRole:
         if (row == zqContribuinte.recNo()) {
             QFont negrito = grdContribuinte->font();
@@ -384,8 +381,7 @@ QVariant TfrmPesqEmpresa::estiloDaLinha(int row, int role) const
             return negrito;
         }
         return {};
-    default:
-        return {};
+    default: return {};
     }
 }
 

@@ -16,7 +16,8 @@ std::vector<QRectF> interleaved2of5(const QString &digits, double narrow, double
                 QStringLiteral("Código de barras inválido: \"%1\" deve ter somente dígitos.").arg(digits));
     if (digits.isEmpty() || digits.size() % 2 != 0)
         throw ReportError(
-            QStringLiteral("Código de barras inválido: \"%1\" deve ter um número par de dígitos.").arg(digits));
+            QStringLiteral("Código de barras inválido: \"%1\" deve ter um número par de dígitos.")
+                .arg(digits));
 
     std::unique_ptr<zint_symbol, void (*)(zint_symbol *)> symbol(ZBarcode_Create(), ZBarcode_Delete);
     if (!symbol)
@@ -31,8 +32,8 @@ std::vector<QRectF> interleaved2of5(const QString &digits, double narrow, double
         symbol.get(), reinterpret_cast<const unsigned char *>(data.constData()),
         static_cast<int>(data.size()), 0);
     if (rc >= ZINT_ERROR || !symbol->vector || symbol->width <= 0)
-        throw ReportError(QStringLiteral("Código de barras inválido: %1")
-                              .arg(QString::fromLatin1(symbol->errtxt)));
+        throw ReportError(
+            QStringLiteral("Código de barras inválido: %1").arg(QString::fromLatin1(symbol->errtxt)));
 
     // The vector is in zint's own units; one module is width / modules of them.
     const double unit = symbol->vector->width / symbol->width;

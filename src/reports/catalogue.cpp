@@ -16,7 +16,7 @@ bool printReport(ReportRunner &runner, const QString &reportFolder, const QStrin
     {
         ReportRunner &runner;
         ~Closer() { runner.close(); }
-    } closer{runner};
+    } closer {runner};
     runner.setProjectFile(reportFolder + fileName);
     for (const auto &[name, value] : params)
         runner.setParam(name, value);

@@ -9,8 +9,7 @@ MemoryDataSource::MemoryDataSource(const QVariantList &rows)
     setRows(rows);
 }
 
-MemoryDataSource::MemoryDataSource(const QStringList &columns, const QVariantList &rows)
-    : m_columns(columns)
+MemoryDataSource::MemoryDataSource(const QStringList &columns, const QVariantList &rows) : m_columns(columns)
 {
     setRows(rows);
 }
@@ -55,17 +54,16 @@ void ReportConnections::add(const QString &name, const ReportDataSource *source)
 
 void ReportConnections::remove(const QString &name, const ReportDataSource *source)
 {
-    auto it = std::find_if(m_entries.rbegin(), m_entries.rend(), [&](const Entry &e) {
-        return e.name == name && e.source == source;
-    });
+    auto it = std::find_if(m_entries.rbegin(), m_entries.rend(),
+                           [&](const Entry &e) { return e.name == name && e.source == source; });
     if (it != m_entries.rend())
         m_entries.erase(std::next(it).base());
 }
 
 const ReportDataSource *ReportConnections::find(const QString &name) const
 {
-    auto it = std::find_if(m_entries.rbegin(), m_entries.rend(),
-                           [&](const Entry &e) { return e.name == name; });
+    auto it
+        = std::find_if(m_entries.rbegin(), m_entries.rend(), [&](const Entry &e) { return e.name == name; });
     return it == m_entries.rend() ? nullptr : it->source;
 }
 
@@ -78,8 +76,7 @@ QStringList ReportConnections::names() const
     return result;
 }
 
-ReportConnection::ReportConnection(QString name, const ReportDataSource &source,
-                                   ReportConnections &registry)
+ReportConnection::ReportConnection(QString name, const ReportDataSource &source, ReportConnections &registry)
     : m_name(std::move(name)), m_source(&source), m_registry(registry)
 {
     m_registry.add(m_name, m_source);

@@ -20,11 +20,11 @@ struct PageItem
 {
     enum class Kind { Text, Line, Rect, Bars };
     Kind kind = Kind::Text;
-    QRectF rect;       // Text box (its border), Rect, Bars area
-    QLineF line;       // Line
+    QRectF rect; // Text box (its border), Rect, Bars area
+    QLineF line; // Line
     // Text
     QString text;
-    QFont font;        // pixel size in hundredths of a millimetre
+    QFont font; // pixel size in hundredths of a millimetre
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop;
     bool wrap = false;
     bool clip = false;
@@ -33,7 +33,7 @@ struct PageItem
     QColor color = Qt::black;
     double penWidth = 0; // mm; 0 no outline
     Qt::PenStyle penStyle = Qt::SolidLine;
-    QColor fill;         // invalid: none
+    QColor fill; // invalid: none
     std::vector<QRectF> bars; // Bars, in mm
 };
 
@@ -44,9 +44,9 @@ struct Page
 
 struct Document
 {
-    QString name;   // the report file's name without its extension
+    QString name; // the report file's name without its extension
     QString title;
-    QPageSize pageSize{QPageSize::A4};
+    QPageSize pageSize {QPageSize::A4};
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     std::vector<Page> pages;
     // Placeholders that named nothing the report received.

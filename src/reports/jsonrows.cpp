@@ -13,13 +13,11 @@ namespace Report {
 
 QVariantList rowsFromJson(const QByteArray &json, const QString &name)
 {
-    QJsonParseError error{};
+    QJsonParseError error {};
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        throw ReportError(QStringLiteral("\"%1\", posição %2: %3")
-                              .arg(name)
-                              .arg(error.offset)
-                              .arg(error.errorString()));
+        throw ReportError(
+            QStringLiteral("\"%1\", posição %2: %3").arg(name).arg(error.offset).arg(error.errorString()));
     const QString shape = QStringLiteral("\"%1\" deve conter uma lista JSON de objetos.").arg(name);
     if (!doc.isArray())
         throw ReportError(shape);

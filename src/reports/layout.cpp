@@ -126,9 +126,10 @@ private:
     {
         return t.expand([this](const QString &n) { return lookup(n); },
                         [this](const QString &placeholder) {
-                            const QString w = QStringLiteral("linha %1: %2 não corresponde a nenhum parâmetro nem coluna")
-                                                  .arg(m_line)
-                                                  .arg(placeholder);
+                            const QString w
+                                = QStringLiteral("linha %1: %2 não corresponde a nenhum parâmetro nem coluna")
+                                      .arg(m_line)
+                                      .arg(placeholder);
                             if (!m_doc.warnings.contains(w))
                                 m_doc.warnings.append(w);
                         });
@@ -180,8 +181,8 @@ private:
                 if (overflow == u"wrap" || overflow == u"grow") {
                     item.wrap = true;
                     if (overflow == u"grow") {
-                        const double needed = Text::height(item.text, item.font, inner, true)
-                            + 2 * item.padding;
+                        const double needed
+                            = Text::height(item.text, item.font, inner, true) + 2 * item.padding;
                         if (needed > h + kEps)
                             grows.push_back({e.y, e.y + h, needed - h, 0});
                     }
@@ -215,15 +216,18 @@ private:
                 const QString digits = expand(e.text).trimmed();
                 if (digits.isEmpty()) {
                     if (e.required)
-                        throw ReportError(QStringLiteral("O relatório \"%1\" não recebeu o código de barras a imprimir.")
-                                              .arg(m_def.name));
+                        throw ReportError(
+                            QStringLiteral("O relatório \"%1\" não recebeu o código de barras a imprimir.")
+                                .arg(m_def.name));
                     continue;
                 }
                 if (e.length > 0 && digits.size() != e.length)
-                    throw ReportError(QStringLiteral("Código de barras inválido: \"%1\" tem %2 dígitos, o documento pede %3.")
-                                          .arg(digits)
-                                          .arg(digits.size())
-                                          .arg(e.length));
+                    throw ReportError(
+                        QStringLiteral(
+                            "Código de barras inválido: \"%1\" tem %2 dígitos, o documento pede %3.")
+                            .arg(digits)
+                            .arg(digits.size())
+                            .arg(e.length));
                 item.kind = PageItem::Kind::Bars;
                 item.bars = interleaved2of5(digits, e.module, *e.h);
                 double right = 0;
@@ -368,8 +372,10 @@ private:
             const QString wanted = expand(block.matchValue).trimmed();
             const auto column = scope.columns.find(block.matchColumn.toLower());
             if (column == scope.columns.end())
-                throw ReportError(QStringLiteral("O relatório \"%1\" relaciona pela coluna \"%2\", que a conexão \"%3\" não tem.")
-                                      .arg(m_def.name, block.matchColumn, scope.name));
+                throw ReportError(
+                    QStringLiteral(
+                        "O relatório \"%1\" relaciona pela coluna \"%2\", que a conexão \"%3\" não tem.")
+                        .arg(m_def.name, block.matchColumn, scope.name));
             for (int r = 0; r < count; ++r)
                 if (scope.source->value(r, *column).toString().trimmed() == wanted)
                     scope.rows.push_back(r);

@@ -20,7 +20,6 @@ using Params = QMap<QString, QString>;
 // Throws ReportError when a connection the report reads is not open, or an
 // element cannot print its value.
 Document layout(const ReportDef &def, const QString &name, const Params &params,
-                const ReportConnections &connections,
-                const std::function<void(int page)> &onPage = {});
+                const ReportConnections &connections, const std::function<void(int page)> &onPage = {});
 
 } // namespace Report

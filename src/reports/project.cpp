@@ -13,18 +13,30 @@ namespace Report {
 TextStyle TextStyle::over(const TextStyle &base) const
 {
     TextStyle r = base;
-    if (families) r.families = families;
-    if (size) r.size = size;
-    if (bold) r.bold = bold;
-    if (italic) r.italic = italic;
-    if (underline) r.underline = underline;
-    if (color) r.color = color;
-    if (align) r.align = align;
-    if (valign) r.valign = valign;
-    if (overflow) r.overflow = overflow;
-    if (padding) r.padding = padding;
-    if (border) r.border = border;
-    if (fill) r.fill = fill;
+    if (families)
+        r.families = families;
+    if (size)
+        r.size = size;
+    if (bold)
+        r.bold = bold;
+    if (italic)
+        r.italic = italic;
+    if (underline)
+        r.underline = underline;
+    if (color)
+        r.color = color;
+    if (align)
+        r.align = align;
+    if (valign)
+        r.valign = valign;
+    if (overflow)
+        r.overflow = overflow;
+    if (padding)
+        r.padding = padding;
+    if (border)
+        r.border = border;
+    if (fill)
+        r.fill = fill;
     return r;
 }
 
@@ -57,7 +69,7 @@ void collectConnections(const std::vector<BodyItem> &items, std::vector<QStringL
 TextStyle defaultStyle()
 {
     TextStyle s;
-    s.families = QStringList{QStringLiteral("DejaVu Sans")};
+    s.families = QStringList {QStringLiteral("DejaVu Sans")};
     s.size = 9;
     s.bold = s.italic = s.underline = false;
     s.color = QColor(Qt::black);
@@ -73,7 +85,7 @@ TextStyle defaultStyle()
 class Parser
 {
 public:
-    Parser(QIODevice &device, const QString &name) : m_xml(&device), m_name(name) {}
+    Parser(QIODevice &device, const QString &name) : m_xml(&device), m_name(name) { }
 
     Project run()
     {
@@ -176,30 +188,44 @@ private:
         s.size = optNumber(QStringLiteral("size"));
         if (s.size && *s.size <= 0)
             fail(QStringLiteral("tamanho de fonte deve ser positivo"));
-        if (has(QStringLiteral("bold"))) s.bold = flag(QStringLiteral("bold"), false);
-        if (has(QStringLiteral("italic"))) s.italic = flag(QStringLiteral("italic"), false);
-        if (has(QStringLiteral("underline"))) s.underline = flag(QStringLiteral("underline"), false);
-        if (has(QStringLiteral("color"))) s.color = color(QStringLiteral("color"));
-        if (has(QStringLiteral("fill"))) s.fill = color(QStringLiteral("fill"));
+        if (has(QStringLiteral("bold")))
+            s.bold = flag(QStringLiteral("bold"), false);
+        if (has(QStringLiteral("italic")))
+            s.italic = flag(QStringLiteral("italic"), false);
+        if (has(QStringLiteral("underline")))
+            s.underline = flag(QStringLiteral("underline"), false);
+        if (has(QStringLiteral("color")))
+            s.color = color(QStringLiteral("color"));
+        if (has(QStringLiteral("fill")))
+            s.fill = color(QStringLiteral("fill"));
         if (has(QStringLiteral("align"))) {
             const QString a = attr(QStringLiteral("align"));
-            if (a == u"left") s.align = Qt::AlignLeft;
-            else if (a == u"center") s.align = Qt::AlignHCenter;
-            else if (a == u"right") s.align = Qt::AlignRight;
-            else if (a == u"justify") s.align = Qt::AlignJustify;
-            else fail(QStringLiteral("align=\"%1\": use left, center, right ou justify").arg(a));
+            if (a == u"left")
+                s.align = Qt::AlignLeft;
+            else if (a == u"center")
+                s.align = Qt::AlignHCenter;
+            else if (a == u"right")
+                s.align = Qt::AlignRight;
+            else if (a == u"justify")
+                s.align = Qt::AlignJustify;
+            else
+                fail(QStringLiteral("align=\"%1\": use left, center, right ou justify").arg(a));
         }
         if (has(QStringLiteral("valign"))) {
             const QString a = attr(QStringLiteral("valign"));
-            if (a == u"top") s.valign = Qt::AlignTop;
-            else if (a == u"middle") s.valign = Qt::AlignVCenter;
-            else if (a == u"bottom") s.valign = Qt::AlignBottom;
-            else fail(QStringLiteral("valign=\"%1\": use top, middle ou bottom").arg(a));
+            if (a == u"top")
+                s.valign = Qt::AlignTop;
+            else if (a == u"middle")
+                s.valign = Qt::AlignVCenter;
+            else if (a == u"bottom")
+                s.valign = Qt::AlignBottom;
+            else
+                fail(QStringLiteral("valign=\"%1\": use top, middle ou bottom").arg(a));
         }
         if (has(QStringLiteral("overflow"))) {
             const QString o = attr(QStringLiteral("overflow"));
-            static const QStringList known{QStringLiteral("clip"), QStringLiteral("shrink"),
-                                           QStringLiteral("wrap"), QStringLiteral("grow")};
+            static const QStringList known {QStringLiteral("clip"), QStringLiteral("shrink"),
+                                            QStringLiteral("wrap"), QStringLiteral("grow")};
             if (!known.contains(o))
                 fail(QStringLiteral("overflow=\"%1\": use clip, shrink, wrap ou grow").arg(o));
             s.overflow = o;
@@ -238,27 +264,39 @@ private:
             fail(QStringLiteral("<report> sem name"));
         def.title = attr(QStringLiteral("title"), def.name);
         const QString page = attr(QStringLiteral("page"), QStringLiteral("A4")).toUpper();
-        if (page == u"A4") def.pageSize = QPageSize(QPageSize::A4);
-        else if (page == u"A5") def.pageSize = QPageSize(QPageSize::A5);
-        else if (page == u"LETTER") def.pageSize = QPageSize(QPageSize::Letter);
-        else if (page == u"LEGAL") def.pageSize = QPageSize(QPageSize::Legal);
-        else fail(QStringLiteral("page=\"%1\": use A4, A5, letter ou legal").arg(page));
+        if (page == u"A4")
+            def.pageSize = QPageSize(QPageSize::A4);
+        else if (page == u"A5")
+            def.pageSize = QPageSize(QPageSize::A5);
+        else if (page == u"LETTER")
+            def.pageSize = QPageSize(QPageSize::Letter);
+        else if (page == u"LEGAL")
+            def.pageSize = QPageSize(QPageSize::Legal);
+        else
+            fail(QStringLiteral("page=\"%1\": use A4, A5, letter ou legal").arg(page));
         const QString orientation = attr(QStringLiteral("orientation"), QStringLiteral("portrait"));
-        if (orientation == u"landscape") def.orientation = QPageLayout::Landscape;
+        if (orientation == u"landscape")
+            def.orientation = QPageLayout::Landscape;
         else if (orientation != u"portrait")
             fail(QStringLiteral("orientation=\"%1\": use portrait ou landscape").arg(orientation));
         if (has(QStringLiteral("margins"))) {
             QList<double> m;
-            for (const QString &part : attr(QStringLiteral("margins")).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+            for (const QString &part :
+                 attr(QStringLiteral("margins"))
+                     .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
                 bool ok = false;
                 m.append(part.toDouble(&ok));
                 if (!ok)
                     fail(QStringLiteral("margins=\"%1\" inválido").arg(attr(QStringLiteral("margins"))));
             }
-            if (m.size() == 1) def.margins = QMarginsF(m[0], m[0], m[0], m[0]);
-            else if (m.size() == 2) def.margins = QMarginsF(m[1], m[0], m[1], m[0]);
-            else if (m.size() == 4) def.margins = QMarginsF(m[3], m[0], m[1], m[2]);
-            else fail(QStringLiteral("margins: 1, 2 ou 4 medidas (topo direita base esquerda)"));
+            if (m.size() == 1)
+                def.margins = QMarginsF(m[0], m[0], m[0], m[0]);
+            else if (m.size() == 2)
+                def.margins = QMarginsF(m[1], m[0], m[1], m[0]);
+            else if (m.size() == 4)
+                def.margins = QMarginsF(m[3], m[0], m[1], m[2]);
+            else
+                fail(QStringLiteral("margins: 1, 2 ou 4 medidas (topo direita base esquerda)"));
         }
         m_reportStyles.clear();
         def.style = readStyleAttributes().over(defaultStyle());
@@ -301,13 +339,20 @@ private:
         }
         while (m_xml.readNextStartElement()) {
             const auto n = m_xml.name();
-            if (n == QLatin1String("header")) block->header = readBand();
-            else if (n == QLatin1String("row")) block->row = readBand();
-            else if (n == QLatin1String("footer")) block->footer = readBand();
-            else if (n == QLatin1String("empty")) block->empty = readBand();
-            else if (n == QLatin1String("data")) block->children.push_back({std::nullopt, readData()});
-            else if (n == QLatin1String("band")) block->children.push_back({readBand(), nullptr});
-            else unexpected();
+            if (n == QLatin1String("header"))
+                block->header = readBand();
+            else if (n == QLatin1String("row"))
+                block->row = readBand();
+            else if (n == QLatin1String("footer"))
+                block->footer = readBand();
+            else if (n == QLatin1String("empty"))
+                block->empty = readBand();
+            else if (n == QLatin1String("data"))
+                block->children.push_back({std::nullopt, readData()});
+            else if (n == QLatin1String("band"))
+                block->children.push_back({readBand(), nullptr});
+            else
+                unexpected();
         }
         if (!block->row)
             fail(QStringLiteral("<data source=\"%1\"> sem <row>").arg(block->sources.join(u'|')));
@@ -326,11 +371,16 @@ private:
         band.hideIf = templ(QStringLiteral("unless"));
         while (m_xml.readNextStartElement()) {
             const auto n = m_xml.name();
-            if (n == QLatin1String("text")) band.elements.push_back(readText());
-            else if (n == QLatin1String("line")) band.elements.push_back(readLine());
-            else if (n == QLatin1String("rect")) band.elements.push_back(readRect());
-            else if (n == QLatin1String("barcode")) band.elements.push_back(readBarcode());
-            else unexpected();
+            if (n == QLatin1String("text"))
+                band.elements.push_back(readText());
+            else if (n == QLatin1String("line"))
+                band.elements.push_back(readLine());
+            else if (n == QLatin1String("rect"))
+                band.elements.push_back(readRect());
+            else if (n == QLatin1String("barcode"))
+                band.elements.push_back(readBarcode());
+            else
+                unexpected();
         }
         return band;
     }
@@ -349,9 +399,12 @@ private:
     Qt::PenStyle penStyle() const
     {
         const QString p = attr(QStringLiteral("pen"), QStringLiteral("solid"));
-        if (p == u"solid") return Qt::SolidLine;
-        if (p == u"dash") return Qt::DashLine;
-        if (p == u"dot") return Qt::DotLine;
+        if (p == u"solid")
+            return Qt::SolidLine;
+        if (p == u"dash")
+            return Qt::DashLine;
+        if (p == u"dot")
+            return Qt::DotLine;
         fail(QStringLiteral("pen=\"%1\": use solid, dash ou dot").arg(p));
     }
 
@@ -399,7 +452,8 @@ private:
             base = namedStyle(attr(QStringLiteral("style"))).over(m_base);
         e.style = own.over(base);
         const QString content = readContent();
-        e.text = Template::parse(content, QStringLiteral("Projeto de relatório \"%1\", linha %2").arg(m_name).arg(e.line));
+        e.text = Template::parse(
+            content, QStringLiteral("Projeto de relatório \"%1\", linha %2").arg(m_name).arg(e.line));
         return e;
     }
 
@@ -455,7 +509,8 @@ private:
         e.length = static_cast<int>(number(QStringLiteral("length"), 0));
         e.required = flag(QStringLiteral("required"), false);
         const int line = static_cast<int>(m_xml.lineNumber());
-        e.text = Template::parse(readContent(), QStringLiteral("Projeto de relatório \"%1\", linha %2").arg(m_name).arg(line));
+        e.text = Template::parse(
+            readContent(), QStringLiteral("Projeto de relatório \"%1\", linha %2").arg(m_name).arg(line));
         return e;
     }
 

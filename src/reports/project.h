@@ -29,11 +29,11 @@ struct TextStyle
     std::optional<double> size; // points
     std::optional<bool> bold, italic, underline;
     std::optional<QColor> color;
-    std::optional<Qt::Alignment> align;  // horizontal part
+    std::optional<Qt::Alignment> align; // horizontal part
     std::optional<Qt::Alignment> valign; // vertical part
-    std::optional<QString> overflow;     // clip, shrink, wrap, grow
-    std::optional<double> padding;       // mm on each side
-    std::optional<double> border;        // pen width in mm around the box; 0 none
+    std::optional<QString> overflow; // clip, shrink, wrap, grow
+    std::optional<double> padding; // mm on each side
+    std::optional<double> border; // pen width in mm around the box; 0 none
     std::optional<QColor> fill;
 
     // Fields set here win over those of `base`.
@@ -60,9 +60,9 @@ struct Element
     TextStyle style;
     Template text;
     // Barcode
-    double module = 0.254;       // narrow bar, mm
-    int length = 0;              // digits required; 0 any
-    bool required = false;       // an empty value is an error
+    double module = 0.254; // narrow bar, mm
+    int length = 0; // digits required; 0 any
+    bool required = false; // an empty value is an error
 
     Template showIf, hideIf;
 };
@@ -70,9 +70,9 @@ struct Element
 struct Band
 {
     double height = 0;
-    bool newPage = false;  // start each on a new page (but the first on a fresh one)
-    bool repeat = true;    // a data header printed again at the top of each page
-    double keep = 0;       // mm that must be left on the page to start it here
+    bool newPage = false; // start each on a new page (but the first on a fresh one)
+    bool repeat = true; // a data header printed again at the top of each page
+    double keep = 0; // mm that must be left on the page to start it here
     std::vector<Element> elements;
     Template showIf, hideIf;
     int line = 0;
@@ -89,9 +89,9 @@ struct BodyItem
 // Repeats its row band for every row of a connection.
 struct DataBlock
 {
-    QStringList sources;      // the first one an open window provides is used
-    QString matchColumn;      // rows whose column equals ...
-    Template matchValue;      // ... this text, expanded in the enclosing row
+    QStringList sources; // the first one an open window provides is used
+    QString matchColumn; // rows whose column equals ...
+    Template matchValue; // ... this text, expanded in the enclosing row
     std::optional<Band> header, row, footer, empty;
     std::vector<BodyItem> children; // printed after each row, in the row's context
     int line = 0;
@@ -101,9 +101,9 @@ struct ReportDef
 {
     QString name;
     QString title;
-    QPageSize pageSize{QPageSize::A4};
+    QPageSize pageSize {QPageSize::A4};
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
-    QMarginsF margins{10, 10, 10, 10};
+    QMarginsF margins {10, 10, 10, 10};
     TextStyle style; // the report's base text style
     std::optional<Band> pageHeader, pageFooter;
     std::vector<BodyItem> body;

@@ -15,8 +15,7 @@ constexpr int kPdfResolution = 1200;
 
 QRectF units(const QRectF &mm)
 {
-    return {mm.x() * kUnitsPerMm, mm.y() * kUnitsPerMm, mm.width() * kUnitsPerMm,
-            mm.height() * kUnitsPerMm};
+    return {mm.x() * kUnitsPerMm, mm.y() * kUnitsPerMm, mm.width() * kUnitsPerMm, mm.height() * kUnitsPerMm};
 }
 
 QPen pen(const PageItem &item)

@@ -15,8 +15,8 @@ void PdfFolderOutput::deliver(const Report::Document &document)
 {
     QDir dir(m_folder);
     if (!dir.exists() && !dir.mkpath(QStringLiteral(".")))
-        throw ReportError(QStringLiteral("Não foi possível criar a pasta \"%1\".")
-                              .arg(QDir::toNativeSeparators(m_folder)));
+        throw ReportError(
+            QStringLiteral("Não foi possível criar a pasta \"%1\".").arg(QDir::toNativeSeparators(m_folder)));
     const QString base = document.name.isEmpty() ? QStringLiteral("relatorio") : document.name;
     QString path = dir.filePath(base + QStringLiteral(".pdf"));
     for (int n = 2; QFileInfo::exists(path); ++n)
@@ -25,7 +25,8 @@ void PdfFolderOutput::deliver(const Report::Document &document)
     m_lastFile = path;
 }
 
-ReportRunner::ReportRunner(ReportConnections &connections) : m_connections(connections) {}
+ReportRunner::ReportRunner(ReportConnections &connections) : m_connections(connections)
+{ }
 
 ReportRunner::~ReportRunner() = default;
 

@@ -18,7 +18,7 @@ public:
     // Heard for every page while the report is being built.
     virtual void building(int page) { (void)page; }
     // Heard when building failed: nothing will be delivered.
-    virtual void abandon() {}
+    virtual void abandon() { }
     // Shows, prints or writes the report; returns when that is over (the
     // preview is modal, so after the operator closed it).
     virtual void deliver(const Report::Document &document) = 0;
@@ -28,7 +28,7 @@ public:
 class PdfFileOutput : public ReportOutput
 {
 public:
-    explicit PdfFileOutput(QString path) : m_path(std::move(path)) {}
+    explicit PdfFileOutput(QString path) : m_path(std::move(path)) { }
     void deliver(const Report::Document &document) override;
 
 private:
@@ -40,7 +40,7 @@ private:
 class PdfFolderOutput : public ReportOutput
 {
 public:
-    explicit PdfFolderOutput(QString folder) : m_folder(std::move(folder)) {}
+    explicit PdfFolderOutput(QString folder) : m_folder(std::move(folder)) { }
     void deliver(const Report::Document &document) override;
     QString lastFile() const { return m_lastFile; }
 

@@ -28,8 +28,7 @@ QString formatCnpjCpf(const QString &text)
     if (d.size() == 11 && d.size() == text.trimmed().size())
         return d.mid(0, 3) + '.' + d.mid(3, 3) + '.' + d.mid(6, 3) + '-' + d.mid(9, 2);
     if (d.size() == 14 && d.size() == text.trimmed().size())
-        return d.mid(0, 2) + '.' + d.mid(2, 3) + '.' + d.mid(5, 3) + '/' + d.mid(8, 4) + '-'
-            + d.mid(12, 2);
+        return d.mid(0, 2) + '.' + d.mid(2, 3) + '.' + d.mid(5, 3) + '/' + d.mid(8, 4) + '-' + d.mid(12, 2);
     return text; // already formatted, or not a CNPJ/CPF: printed as it is
 }
 
@@ -41,10 +40,8 @@ std::optional<double> asNumber(const QVariant &value)
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        return value.toDouble();
-    default:
-        break;
+    case QMetaType::ULongLong: return value.toDouble();
+    default: break;
     }
     const QString text = value.toString().trimmed();
     if (auto regional = Regional::parseNumber(text))
@@ -164,8 +161,7 @@ const std::vector<Template::Ref> Template::refs() const
     return result;
 }
 
-QString Template::expand(const Lookup &lookup,
-                         const std::function<void(const QString &)> &unknown) const
+QString Template::expand(const Lookup &lookup, const std::function<void(const QString &)> &unknown) const
 {
     QString out;
     for (const Part &p : m_parts) {
@@ -194,9 +190,9 @@ QString Template::expand(const Lookup &lookup,
 
 const QStringList &Template::formats()
 {
-    static const QStringList list{QStringLiteral("date"),  QStringLiteral("datetime"),
-                                  QStringLiteral("money"), QStringLiteral("cnpj"),
-                                  QStringLiteral("upper"), QStringLiteral("lower")};
+    static const QStringList list {QStringLiteral("date"),  QStringLiteral("datetime"),
+                                   QStringLiteral("money"), QStringLiteral("cnpj"),
+                                   QStringLiteral("upper"), QStringLiteral("lower")};
     return list;
 }
 
@@ -206,15 +202,11 @@ QString Template::formatValue(const QVariant &value, const QString &format)
         return {};
     if (format.isEmpty()) {
         switch (value.typeId()) {
-        case QMetaType::QDate:
-            return Regional::formatDate(value.toDate());
-        case QMetaType::QDateTime:
-            return value.toDateTime().toString(QStringLiteral("dd/MM/yyyy hh:mm"));
+        case QMetaType::QDate: return Regional::formatDate(value.toDate());
+        case QMetaType::QDateTime: return value.toDateTime().toString(QStringLiteral("dd/MM/yyyy hh:mm"));
         case QMetaType::Double:
-        case QMetaType::Float:
-            return Regional::formatMoney(value.toDouble());
-        default:
-            return value.toString();
+        case QMetaType::Float: return Regional::formatMoney(value.toDouble());
+        default: return value.toString();
         }
     }
     const QString text = value.toString();

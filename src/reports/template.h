@@ -23,7 +23,7 @@ public:
     {
         QStringList alternatives; // names, "#builtin" or quoted texts ('...')
         QString format;
-        QString source;           // the placeholder as written, for messages
+        QString source; // the placeholder as written, for messages
     };
 
     Template() = default;

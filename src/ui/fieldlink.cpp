@@ -27,7 +27,7 @@ FieldLink::FieldLink(QWidget *control, Query *query, QString field)
 bool FieldLink::hasRow() const
 {
     return m_query && m_query->isActive() && m_query->hasField(m_field)
-           && (m_query->isEditing() || m_query->recNo() >= 0);
+        && (m_query->isEditing() || m_query->recNo() >= 0);
 }
 
 void FieldLink::reload()
@@ -79,8 +79,8 @@ protected:
         if (v.isNull())
             m_edit->clear();
         else if (m_number)
-            m_edit->setText(QString::number(v.toDouble(), 'g', 15).replace(QLatin1Char('.'),
-                                                                           QLatin1Char(',')));
+            m_edit->setText(
+                QString::number(v.toDouble(), 'g', 15).replace(QLatin1Char('.'), QLatin1Char(',')));
         else if (m_edit->text() != m_query->text(m_field))
             m_edit->setText(m_query->text(m_field));
         m_dirty = false;
@@ -154,10 +154,10 @@ private:
 class LookupLink : public FieldLink
 {
 public:
-    LookupLink(QComboBox *combo, Query *query, const QString &field, Query *lookup,
-               QString keyField, QString listField)
-        : FieldLink(combo, query, field), m_combo(combo), m_lookup(lookup),
-          m_key(std::move(keyField)), m_list(std::move(listField))
+    LookupLink(QComboBox *combo, Query *query, const QString &field, Query *lookup, QString keyField,
+               QString listField)
+        : FieldLink(combo, query, field), m_combo(combo), m_lookup(lookup), m_key(std::move(keyField)),
+          m_list(std::move(listField))
     {
         QObject::connect(lookup, &Query::rowsReset, this, [this] { fill(); });
         QObject::connect(combo, &QComboBox::activated, this, [this](int index) {
@@ -213,10 +213,7 @@ public:
     }
 
 protected:
-    void load() override
-    {
-        m_check->setChecked(hasRow() && m_query->yesNo(m_field) == QLatin1String("S"));
-    }
+    void load() override { m_check->setChecked(hasRow() && m_query->yesNo(m_field) == QLatin1String("S")); }
 
 private:
     QCheckBox *m_check;
@@ -225,8 +222,7 @@ private:
 class DateLink : public FieldLink
 {
 public:
-    DateLink(DateBox *box, Query *query, const QString &field)
-        : FieldLink(box, query, field), m_box(box)
+    DateLink(DateBox *box, Query *query, const QString &field) : FieldLink(box, query, field), m_box(box)
     {
         QObject::connect(box, &QLineEdit::textEdited, this, [this] {
             // Only a complete date or an emptied box is written while typing.

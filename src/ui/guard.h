@@ -12,8 +12,7 @@
 // error report, and the program goes on. True when the handler completed.
 bool runGuarded(const std::function<void()> &handler);
 
-template<typename F>
-bool guarded(F &&handler)
+template<typename F> bool guarded(F &&handler)
 {
     return runGuarded(std::function<void()>(std::forward<F>(handler)));
 }
@@ -45,6 +44,6 @@ QMetaObject::Connection onSignal(Sender *sender, Signal signal, Receiver *receiv
 class GuardedApplication : public QApplication
 {
 public:
-    GuardedApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+    GuardedApplication(int &argc, char **argv) : QApplication(argc, argv) { }
     bool notify(QObject *receiver, QEvent *event) override;
 };

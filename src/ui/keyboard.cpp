@@ -73,10 +73,8 @@ protected:
         case Qt::Key_Super_L:
         case Qt::Key_Super_R:
         case Qt::Key_CapsLock:
-        case Qt::Key_NumLock:
-            return false;
-        default:
-            break;
+        case Qt::Key_NumLock: return false;
+        default: break;
         }
         runGuarded(m_open);
         return true;
@@ -102,10 +100,8 @@ protected:
         switch (static_cast<QFocusEvent *>(event)->reason()) {
         case Qt::ActiveWindowFocusReason:
         case Qt::PopupFocusReason:
-        case Qt::MenuBarFocusReason:
-            return false;
-        default:
-            break;
+        case Qt::MenuBarFocusReason: return false;
+        default: break;
         }
         runGuarded(m_left);
         return false;

@@ -35,12 +35,9 @@ public:
     {
         return QMessageBox::question(parentWindow(), kQuestionCaption, text,
                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-               == QMessageBox::Yes;
+            == QMessageBox::Yes;
     }
-    void error(const QString &text) override
-    {
-        QMessageBox::critical(parentWindow(), appCaption(), text);
-    }
+    void error(const QString &text) override { QMessageBox::critical(parentWindow(), appCaption(), text); }
     QString openFileName(const QString &caption, const QString &dir, const QString &filter) override
     {
         return QFileDialog::getOpenFileName(parentWindow(), caption, dir, filter);

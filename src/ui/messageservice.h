@@ -23,10 +23,8 @@ public:
     // The standard error report for an exception that reached an event handler.
     virtual void error(const QString &text) = 0;
     // File dialogs; an empty text when the operator cancels.
-    virtual QString openFileName(const QString &caption, const QString &dir,
-                                 const QString &filter) = 0;
-    virtual QString saveFileName(const QString &caption, const QString &dir,
-                                 const QString &filter) = 0;
+    virtual QString openFileName(const QString &caption, const QString &dir, const QString &filter) = 0;
+    virtual QString saveFileName(const QString &caption, const QString &dir, const QString &filter) = 0;
 
     // The service in use; a QMessageBox-based one unless a test replaced it.
     static MessageService &instance();
@@ -36,13 +34,22 @@ public:
 
 // Short forms used throughout the windows.
 namespace Msg {
-inline void show(const QString &text) { MessageService::instance().message(text); }
+inline void show(const QString &text)
+{
+    MessageService::instance().message(text);
+}
 inline void warning(const QString &caption, const QString &text)
 {
     MessageService::instance().warning(caption, text);
 }
-inline bool ask(const QString &text) { return MessageService::instance().question(text); }
-inline void error(const QString &text) { MessageService::instance().error(text); }
+inline bool ask(const QString &text)
+{
+    return MessageService::instance().question(text);
+}
+inline void error(const QString &text)
+{
+    MessageService::instance().error(text);
+}
 } // namespace Msg
 
 // Caption of every Yes/No question.

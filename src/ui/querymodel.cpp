@@ -71,25 +71,19 @@ QVariant QueryModel::data(const QModelIndex &index, int role) const
         if (v.isNull())
             return QString();
         switch (v.metaType().id()) {
-        case QMetaType::QDate:
-            return dateMask(v);
-        case QMetaType::QDateTime:
-            return dateTimeMask(v);
-        default:
-            return v.toString();
+        case QMetaType::QDate: return dateMask(v);
+        case QMetaType::QDateTime: return dateTimeMask(v);
+        default: return v.toString();
         }
     }
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(col.alignment);
-    default:
-        return m_style ? m_style(index.row(), role) : QVariant();
+    case Qt::TextAlignmentRole: return QVariant::fromValue(col.alignment);
+    default: return m_style ? m_style(index.row(), role) : QVariant();
     }
 }
 
 QVariant QueryModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0
-        && section < columnCount())
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < columnCount())
         return m_columns[static_cast<size_t>(section)].title;
     if (orientation == Qt::Vertical && role == Qt::DisplayRole)
         return {};

@@ -28,14 +28,12 @@ void makeUpperCase(QLineEdit *edit)
 
 void makeDigitsOnly(QLineEdit *edit)
 {
-    edit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
 }
 
 void makeDigitsAndComma(QLineEdit *edit)
 {
-    edit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9,]*")), edit));
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9,]*")), edit));
 }
 
 DateBox::DateBox(QWidget *parent) : QLineEdit(parent)

@@ -12,13 +12,13 @@ inline void loadShellFixture(const QString &versao = QStringLiteral("58"))
     TestDb::exec(QStringLiteral("delete from servico"));
     TestDb::exec(QStringLiteral("delete from usuario"));
     TestDb::exec(QStringLiteral("delete from configuracao"));
-    TestDb::exec(QStringLiteral(
-        "insert into usuario (USUARIO_CODIGO, rg, senha, USUARIO_NOME, USUARIO_GUERRA, ativo, "
-        "cadServico, removerServico, cadBoleto, removerBoleto, confUsuario) values "
-        "(1, '1001', 'SENHA', 'ADMINISTRADOR', 'ADM', 'S', 'S', 'S', 'S', 'S', 'S'),"
-        "(2, '2002', 'ABC', 'OPERADOR SEM PERMISSAO', 'OPER', 'S', 'N', 'N', 'N', 'N', 'N'),"
-        "(3, '3003', 'XYZ', 'INATIVO DA SILVA', 'INAT', 'N', 's', 's', 's', 's', 's'),"
-        "(4, '4004', 'P1', 'OUTRAS MARCAS', 'OUTR', 'S', 'X', 'N', null, '', null)"));
+    TestDb::exec(
+        QStringLiteral("insert into usuario (USUARIO_CODIGO, rg, senha, USUARIO_NOME, USUARIO_GUERRA, ativo, "
+                       "cadServico, removerServico, cadBoleto, removerBoleto, confUsuario) values "
+                       "(1, '1001', 'SENHA', 'ADMINISTRADOR', 'ADM', 'S', 'S', 'S', 'S', 'S', 'S'),"
+                       "(2, '2002', 'ABC', 'OPERADOR SEM PERMISSAO', 'OPER', 'S', 'N', 'N', 'N', 'N', 'N'),"
+                       "(3, '3003', 'XYZ', 'INATIVO DA SILVA', 'INAT', 'N', 's', 's', 's', 's', 's'),"
+                       "(4, '4004', 'P1', 'OUTRAS MARCAS', 'OUTR', 'S', 'X', 'N', null, '', null)"));
     TestDb::exec(QStringLiteral("insert into configuracao (ufir, unidade, versao) values (3.7, 'QZ', '%1')")
                      .arg(versao));
 }

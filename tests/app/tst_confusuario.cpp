@@ -33,8 +33,7 @@ class TstConfUsuario : public QObject
     BasicShell *shell = nullptr;
     TfrmConfUsuario *w = nullptr;
 
-    template<typename T>
-    T *get(const char *name)
+    template<typename T> T *get(const char *name)
     {
         T *c = w->findChild<T *>(QString::fromLatin1(name));
         if (!c)
@@ -99,7 +98,7 @@ private Q_SLOTS:
             QVERIFY(msgs.texts().isEmpty());
         } else {
             QVERIFY_THROWS_EXCEPTION(Abort, Session::instance().require(p));
-            QCOMPARE(msgs.texts(), QStringList{refusal});
+            QCOMPARE(msgs.texts(), QStringList {refusal});
         }
     }
 
@@ -157,7 +156,8 @@ private Q_SLOTS:
         w->close();
         QVERIFY(w->isVisible());
         QCOMPARE(msgs.texts(),
-                 QStringList{QStringLiteral("Há um cadastro em aberto. É necessário salvar ou cancelar o mesmo!")});
+                 QStringList {
+                     QStringLiteral("Há um cadastro em aberto. É necessário salvar ou cancelar o mesmo!")});
         get<QPushButton>("btnCancelar")->click();
         QVERIFY(!w->isVisible());
         QCOMPARE(stored(QStringLiteral("cadServico"), 1), QStringLiteral("S"));
@@ -172,9 +172,9 @@ private Q_SLOTS:
         msgs.answerYes();
         get<QPushButton>("btnRemover")->click();
         QCOMPARE(stored(QStringLiteral("rg"), 1), QStringLiteral("<none>"));
-        QCOMPARE(msgs.texts(), (QStringList{"Deseja mesmo remover este Registro?",
-                                            "Deseja mesmo remover este Registro?",
-                                            "Removido com sucesso."}));
+        QCOMPARE(msgs.texts(),
+                 (QStringList {"Deseja mesmo remover este Registro?", "Deseja mesmo remover este Registro?",
+                               "Removido com sucesso."}));
         QCOMPARE(get<QLabel>("lbRg")->text(), QStringLiteral("2002"));
         get<QPushButton>("btnRemover2")->click(); // no action
         QCOMPARE(msgs.texts().size(), 3);

@@ -11,8 +11,8 @@
 #include <QTest>
 
 namespace {
-const QString kNaoCadastrado = QStringLiteral(
-    "Usuário não cadastrado na Base de Dados do Sistema. Verifique a Digitacao do Mesmo");
+const QString kNaoCadastrado
+    = QStringLiteral("Usuário não cadastrado na Base de Dados do Sistema. Verifique a Digitacao do Mesmo");
 }
 
 class TstLogin : public QObject
@@ -60,13 +60,34 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typedPassword");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("user");
-        QTest::newRow("success") << "1001" << "SENHA" << "" << "ADMINISTRADOR";
-        QTest::newRow("lower case sent upper") << "1001" << "senha" << "" << "ADMINISTRADOR";
-        QTest::newRow("inactive user logs in") << "3003" << "xyz" << "" << "INATIVO DA SILVA";
-        QTest::newRow("wrong password") << "1001" << "ERRADA" << "Login ou Senha incorreta!" << "";
-        QTest::newRow("empty password") << "1001" << "" << "Digite Login e Senha!" << "";
-        QTest::newRow("empty login") << "" << "SENHA" << "Digite Login e Senha!" << "";
-        QTest::newRow("quote in password") << "1001" << "' OR '1'='1" << "Login ou Senha incorreta!" << "";
+        QTest::newRow("success") << "1001"
+                                 << "SENHA"
+                                 << ""
+                                 << "ADMINISTRADOR";
+        QTest::newRow("lower case sent upper") << "1001"
+                                               << "senha"
+                                               << ""
+                                               << "ADMINISTRADOR";
+        QTest::newRow("inactive user logs in") << "3003"
+                                               << "xyz"
+                                               << ""
+                                               << "INATIVO DA SILVA";
+        QTest::newRow("wrong password") << "1001"
+                                        << "ERRADA"
+                                        << "Login ou Senha incorreta!"
+                                        << "";
+        QTest::newRow("empty password") << "1001"
+                                        << ""
+                                        << "Digite Login e Senha!"
+                                        << "";
+        QTest::newRow("empty login") << ""
+                                     << "SENHA"
+                                     << "Digite Login e Senha!"
+                                     << "";
+        QTest::newRow("quote in password") << "1001"
+                                           << "' OR '1'='1"
+                                           << "Login ou Senha incorreta!"
+                                           << "";
     }
     void attempts()
     {

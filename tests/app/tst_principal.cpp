@@ -26,7 +26,7 @@ const QString kDb = QStringLiteral("qzt_principal");
 // A program folder (with blanks in its name) holding a conexao.ini.
 struct ProgramFolder
 {
-    QTemporaryDir dir{QDir::tempPath() + QStringLiteral("/Sistema CBM XXXXXX")};
+    QTemporaryDir dir {QDir::tempPath() + QStringLiteral("/Sistema CBM XXXXXX")};
     QString path() const { return dir.path(); }
     void writeIni(const QString &port, const QString &extra = {})
     {
@@ -126,7 +126,8 @@ private Q_SLOTS:
         w.show();
         logIn(w, QStringLiteral("1001"), QStringLiteral("SENHA"));
         QVERIFY2(!w.ended(), qPrintable(msgs.texts().join(QLatin1Char('|'))));
-        QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lbUsuarioLogado"))->text(), QStringLiteral("ADMINISTRADOR"));
+        QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lbUsuarioLogado"))->text(),
+                 QStringLiteral("ADMINISTRADOR"));
         QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lbVersao"))->text(), QStringLiteral("58"));
         QVERIFY(msgs.texts().isEmpty());
     }
@@ -154,7 +155,8 @@ private Q_SLOTS:
         folder.writeIni(QStringLiteral("1"));
         TfrmPrincipal w(folder.path());
         QVERIFY(w.ended());
-        QCOMPARE(msgs.texts(), QStringList{QStringLiteral("Não foi possivel estabelecer conexão com o servidor.!")});
+        QCOMPARE(msgs.texts(),
+                 QStringList {QStringLiteral("Não foi possivel estabelecer conexão com o servidor.!")});
     }
 
     void versionMustMatchExactly_data()
@@ -194,7 +196,7 @@ private Q_SLOTS:
         msgs.answerNo();
         logIn(w, QStringLiteral("1001"), QStringLiteral("SENHA"));
         const QString question = QStringLiteral("Solicitacao via internet encontrada. Deseja abrir?");
-        QCOMPARE(msgs.texts(ScriptedMessages::Kind::Question), QStringList{question});
+        QCOMPARE(msgs.texts(ScriptedMessages::Kind::Question), QStringList {question});
         QCOMPARE(msgs.entries().last().caption, QStringLiteral("Atenção!"));
         msgs.answerNo();
         w.FormActivate();
@@ -252,7 +254,8 @@ private Q_SLOTS:
         });
         w.lbNormasTecnicasClick();
         QCOMPARE(opened.size(), 1);
-        QVERIFY(opened.first().toString().endsWith(QStringLiteral("/normastecnicas-revisao/normas-tecnicas.html")));
+        QVERIFY(opened.first().toString().endsWith(
+            QStringLiteral("/normastecnicas-revisao/normas-tecnicas.html")));
         QVERIFY(msgs.texts().isEmpty());
         works = false;
         w.lbNormasTecnicasClick();
@@ -281,7 +284,8 @@ private Q_SLOTS:
         QVERIFY(msgs.texts().isEmpty());
 
         w.findChild<QAction *>(QStringLiteral("ConfigurarUsuarios1"))->trigger();
-        QCOMPARE(msgs.texts(), QStringList{QStringLiteral("Este usuário nao possui esta permissao para esta operacao.")});
+        QCOMPARE(msgs.texts(),
+                 QStringList {QStringLiteral("Este usuário nao possui esta permissao para esta operacao.")});
         QVERIFY(!QApplication::activeModalWidget());
     }
 

@@ -37,7 +37,8 @@ private Q_SLOTS:
                                                           Reports::File::kListaEmpresas, {{"total", "0"}}));
         }
         QueryConnection rds(Reports::Connection::kContribuinteCadastro, zqContribuinte);
-        zqContribuinte.setSql(QStringLiteral("select * from cliente_view where situacao = :s order by CLIENTE_RAZAO_SOCIAL"));
+        zqContribuinte.setSql(
+            QStringLiteral("select * from cliente_view where situacao = :s order by CLIENTE_RAZAO_SOCIAL"));
         zqContribuinte.setParam(QStringLiteral("s"), QStringLiteral("EM ATIVIDADE"));
         zqContribuinte.open();
         QVERIFY(zqContribuinte.recordCount() > 1);
@@ -45,9 +46,9 @@ private Q_SLOTS:
         zqContribuinte.last();
         const QString last = zqContribuinte.text(QStringLiteral("CLIENTE_RAZAO_SOCIAL"));
 
-        QVERIFY(Reports::printReport(shell.rvRelatorio(), shell.caminhoRelatorio(),
-                                     Reports::File::kListaEmpresas,
-                                     {{QStringLiteral("total"), QString::number(zqContribuinte.recordCount())}}));
+        QVERIFY(
+            Reports::printReport(shell.rvRelatorio(), shell.caminhoRelatorio(), Reports::File::kListaEmpresas,
+                                 {{QStringLiteral("total"), QString::number(zqContribuinte.recordCount())}}));
         const QString pdf = shell.rvRelatorio().lastPdf();
         QVERIFY(QFile::exists(pdf));
         QProcess text;

@@ -54,19 +54,63 @@ class Entrada
 {
 public:
     Entrada() = default;
-    explicit Entrada(std::string banco) : Banco(std::move(banco)) {}
+    explicit Entrada(std::string banco) : Banco(std::move(banco)) { }
 
-    Entrada &agencia(std::string v) { Agencia = std::move(v); return *this; }
-    Entrada &codigoCedente(std::string v) { CodigoCedente = std::move(v); return *this; }
-    Entrada &conta(std::string v) { Conta = std::move(v); return *this; }
-    Entrada &digitoConta(char v) { DigitoConta = v; return *this; }
-    Entrada &convenio(std::string v) { Convenio = std::move(v); return *this; }
-    Entrada &modalidade(std::string v) { Modalidade = std::move(v); return *this; }
-    Entrada &carteira(std::string v) { Carteira = std::move(v); return *this; }
-    Entrada &nossoNumero(std::string v) { NossoNumero = std::move(v); return *this; }
-    Entrada &documento(std::string v) { Documento = std::move(v); return *this; }
-    Entrada &valor(TValor v) { Valor = v; return *this; }
-    Entrada &vencimento(TData v) { Vencimento = v; return *this; }
+    Entrada &agencia(std::string v)
+    {
+        Agencia = std::move(v);
+        return *this;
+    }
+    Entrada &codigoCedente(std::string v)
+    {
+        CodigoCedente = std::move(v);
+        return *this;
+    }
+    Entrada &conta(std::string v)
+    {
+        Conta = std::move(v);
+        return *this;
+    }
+    Entrada &digitoConta(char v)
+    {
+        DigitoConta = v;
+        return *this;
+    }
+    Entrada &convenio(std::string v)
+    {
+        Convenio = std::move(v);
+        return *this;
+    }
+    Entrada &modalidade(std::string v)
+    {
+        Modalidade = std::move(v);
+        return *this;
+    }
+    Entrada &carteira(std::string v)
+    {
+        Carteira = std::move(v);
+        return *this;
+    }
+    Entrada &nossoNumero(std::string v)
+    {
+        NossoNumero = std::move(v);
+        return *this;
+    }
+    Entrada &documento(std::string v)
+    {
+        Documento = std::move(v);
+        return *this;
+    }
+    Entrada &valor(TValor v)
+    {
+        Valor = v;
+        return *this;
+    }
+    Entrada &vencimento(TData v)
+    {
+        Vencimento = v;
+        return *this;
+    }
 
     std::string Banco;
     std::string Agencia;
@@ -147,19 +191,14 @@ inline void ConfereCoerencia(const TDadosGerados &d, const std::string &campoLiv
     const std::string campo1 = b.substr(0, 4) + b.substr(19, 5);
     const std::string campo2 = b.substr(24, 10);
     const std::string campo3 = b.substr(34, 10);
-    const std::string esperado = campo1.substr(0, 5) + "." + campo1.substr(5) + mod10(campo1) + " " +
-                                 campo2.substr(0, 5) + "." + campo2.substr(5) + mod10(campo2) + " " +
-                                 campo3.substr(0, 5) + "." + campo3.substr(5) + mod10(campo3) + " " + b[4] + " " +
-                                 b.substr(5, 14);
+    const std::string esperado = campo1.substr(0, 5) + "." + campo1.substr(5) + mod10(campo1) + " "
+        + campo2.substr(0, 5) + "." + campo2.substr(5) + mod10(campo2) + " " + campo3.substr(0, 5) + "."
+        + campo3.substr(5) + mod10(campo3) + " " + b[4] + " " + b.substr(5, 14);
     EXPECT_EQ(l, esperado);
 }
 
 // Test names from the rows' "nome".
 struct NomeDoCaso
 {
-    template <class Info>
-    std::string operator()(const Info &caso) const
-    {
-        return caso.param.nome;
-    }
+    template<class Info> std::string operator()(const Info &caso) const { return caso.param.nome; }
 };

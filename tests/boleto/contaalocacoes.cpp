@@ -5,7 +5,7 @@
 #include <new>
 
 namespace {
-std::atomic<long> g_alocacoes{0};
+std::atomic<long> g_alocacoes {0};
 }
 
 long AlocacoesFeitas()

@@ -18,18 +18,19 @@ namespace {
 
 using Json = nlohmann::json;
 
-const std::string Exemplo =
-    R"({"banco":"001","agencia":"4417","codigoCedente":"7300215","conta":"26084","digitoConta":"3",)"
-    R"("convenio":"7300215","carteira":"17","nossoNumero":"0000000123","documento":"123",)"
-    R"("valor":"150.00","vencimento":"2017-07-19"})";
+const std::string Exemplo
+    = R"({"banco":"001","agencia":"4417","codigoCedente":"7300215","conta":"26084","digitoConta":"3",)"
+      R"("convenio":"7300215","carteira":"17","nossoNumero":"0000000123","documento":"123",)"
+      R"("valor":"150.00","vencimento":"2017-07-19"})";
 
 TEST(Ferramenta, WorkedExampleLine)
 {
-    EXPECT_EQ(ProcessaLinha(Exemplo),
-              R"({"codigoBarras":"00191722500000150000000007300215000000012317",)"
-              R"("linhaDigitavel":"00190.00009 07300.215006 00000.123174 1 72250000015000",)"
-              R"("campoLivre":"0000007300215000000012317","numeroBancario":"73002150000000123-5",)"
-              R"("agenciaCodigoCedente":"4417/7300215-1","nomeBanco":"Banco Brasil","codigoBancoComDigito":"001-9"})");
+    EXPECT_EQ(
+        ProcessaLinha(Exemplo),
+        R"({"codigoBarras":"00191722500000150000000007300215000000012317",)"
+        R"("linhaDigitavel":"00190.00009 07300.215006 00000.123174 1 72250000015000",)"
+        R"("campoLivre":"0000007300215000000012317","numeroBancario":"73002150000000123-5",)"
+        R"("agenciaCodigoCedente":"4417/7300215-1","nomeBanco":"Banco Brasil","codigoBancoComDigito":"001-9"})");
 }
 
 TEST(Ferramenta, NumbersAreTakenAsWrittenAndNullAsAbsent)
@@ -48,8 +49,7 @@ struct CasoLinha
 };
 
 class LinhaRuimTeste : public ::testing::TestWithParam<CasoLinha>
-{
-};
+{ };
 
 TEST_P(LinhaRuimTeste, AnswersWithErro)
 {
@@ -73,32 +73,35 @@ std::string Troca(std::string linha, const std::string &de, const std::string &p
 INSTANTIATE_TEST_SUITE_P(
     Casos, LinhaRuimTeste,
     ::testing::Values(
-        CasoLinha{"empty", "", "JSON inválido: ..."},
-        CasoLinha{"truncated", Exemplo.substr(0, 40), "JSON inválido: ..."},
-        CasoLinha{"trailingGarbage", Exemplo + "x", "JSON inválido: ..."},
-        CasoLinha{"array", "[1,2]", "A linha deve ser um objeto JSON"},
-        CasoLinha{"scalar", "\"001\"", "A linha deve ser um objeto JSON"},
-        CasoLinha{"nested", Troca(Exemplo, "\"4417\"", "{\"a\":1}"),
-                  "O campo \"agencia\" deve ser um texto ou um número"},
-        CasoLinha{"boolean", Troca(Exemplo, "\"4417\"", "true"),
-                  "O campo \"agencia\" deve ser um texto ou um número"},
-        CasoLinha{"commaDecimal", Troca(Exemplo, "150.00", "150,00"),
-                  "O campo \"valor\" deve ser um número com ponto decimal e até quatro casas, como 150.00"},
-        CasoLinha{"fiveDecimals", Troca(Exemplo, "150.00", "150.00001"),
-                  "O campo \"valor\" deve ser um número com ponto decimal e até quatro casas, como 150.00"},
-        CasoLinha{"impossibleDate", Troca(Exemplo, "2017-07-19", "2017-02-29"),
-                  "O campo \"vencimento\" deve ser uma data no formato AAAA-MM-DD"},
-        CasoLinha{"dayFirstDate", Troca(Exemplo, "2017-07-19", "19/07/2017"),
-                  "O campo \"vencimento\" deve ser uma data no formato AAAA-MM-DD"},
-        CasoLinha{"longAccountDigit", Troca(Exemplo, "\"3\"", "\"33\""),
-                  "O campo \"digitoConta\" deve ter um único caractere"},
-        CasoLinha{"longCurrency", Troca(Exemplo, "\"banco\"", "\"moeda\":\"99\",\"banco\""),
-                  "O campo \"moeda\" deve ter um único caractere"},
-        CasoLinha{"unknownBank", Troca(Exemplo, "\"001\"", "\"999\""), "Classe não definida para o banco \"999\""},
-        CasoLinha{"missingAmount", Troca(Exemplo, "\"valor\"", "\"outro\""), "Valor do boleto não informado!"},
-        CasoLinha{"missingDueDate", Troca(Exemplo, "\"2017-07-19\"", "\"\""), "Data de vencimento não informada!"},
-        CasoLinha{"letterInNossoNumero", Troca(Exemplo, "0000000123", "00000001A3"),
-                  "'A' não é um valor inteiro válido"}),
+        CasoLinha {"empty", "", "JSON inválido: ..."},
+        CasoLinha {"truncated", Exemplo.substr(0, 40), "JSON inválido: ..."},
+        CasoLinha {"trailingGarbage", Exemplo + "x", "JSON inválido: ..."},
+        CasoLinha {"array", "[1,2]", "A linha deve ser um objeto JSON"},
+        CasoLinha {"scalar", "\"001\"", "A linha deve ser um objeto JSON"},
+        CasoLinha {"nested", Troca(Exemplo, "\"4417\"", "{\"a\":1}"),
+                   "O campo \"agencia\" deve ser um texto ou um número"},
+        CasoLinha {"boolean", Troca(Exemplo, "\"4417\"", "true"),
+                   "O campo \"agencia\" deve ser um texto ou um número"},
+        CasoLinha {"commaDecimal", Troca(Exemplo, "150.00", "150,00"),
+                   "O campo \"valor\" deve ser um número com ponto decimal e até quatro casas, como 150.00"},
+        CasoLinha {"fiveDecimals", Troca(Exemplo, "150.00", "150.00001"),
+                   "O campo \"valor\" deve ser um número com ponto decimal e até quatro casas, como 150.00"},
+        CasoLinha {"impossibleDate", Troca(Exemplo, "2017-07-19", "2017-02-29"),
+                   "O campo \"vencimento\" deve ser uma data no formato AAAA-MM-DD"},
+        CasoLinha {"dayFirstDate", Troca(Exemplo, "2017-07-19", "19/07/2017"),
+                   "O campo \"vencimento\" deve ser uma data no formato AAAA-MM-DD"},
+        CasoLinha {"longAccountDigit", Troca(Exemplo, "\"3\"", "\"33\""),
+                   "O campo \"digitoConta\" deve ter um único caractere"},
+        CasoLinha {"longCurrency", Troca(Exemplo, "\"banco\"", "\"moeda\":\"99\",\"banco\""),
+                   "O campo \"moeda\" deve ter um único caractere"},
+        CasoLinha {"unknownBank", Troca(Exemplo, "\"001\"", "\"999\""),
+                   "Classe não definida para o banco \"999\""},
+        CasoLinha {"missingAmount", Troca(Exemplo, "\"valor\"", "\"outro\""),
+                   "Valor do boleto não informado!"},
+        CasoLinha {"missingDueDate", Troca(Exemplo, "\"2017-07-19\"", "\"\""),
+                   "Data de vencimento não informada!"},
+        CasoLinha {"letterInNossoNumero", Troca(Exemplo, "0000000123", "00000001A3"),
+                   "'A' não é um valor inteiro válido"}),
     NomeDoCaso());
 
 TEST(Ferramenta, JsonTextsAreEscapedAndValidUtf8)
@@ -139,8 +142,8 @@ std::vector<std::string> RodaFerramenta(const std::string &entrada)
 
 TEST(Ferramenta, OneAnswerPerLineAndABadLineStopsNothing)
 {
-    const std::vector<std::string> linhas =
-        RodaFerramenta(Exemplo + "\n{not json\r\n\n" + Troca(Exemplo, "0000000123", "0000000124") + "\r\n" + Exemplo);
+    const std::vector<std::string> linhas = RodaFerramenta(
+        Exemplo + "\n{not json\r\n\n" + Troca(Exemplo, "0000000123", "0000000124") + "\r\n" + Exemplo);
     ASSERT_EQ(linhas.size(), 5u);
     EXPECT_EQ(linhas[0], ProcessaLinha(Exemplo));
     EXPECT_TRUE(Json::parse(linhas[1]).contains("erro"));

@@ -20,8 +20,7 @@ struct CasoPreenche
 };
 
 class PreencheEsquerdaTeste : public ::testing::TestWithParam<CasoPreenche>
-{
-};
+{ };
 
 TEST_P(PreencheEsquerdaTeste, TrimsAndFillsNeverCuts)
 {
@@ -29,27 +28,23 @@ TEST_P(PreencheEsquerdaTeste, TrimsAndFillsNeverCuts)
     EXPECT_EQ(PreencheEsquerda(c.texto, c.largura, c.preenchimento), c.esperado);
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, PreencheEsquerdaTeste,
-                         ::testing::Values(CasoPreenche{"123", 10, '0', "0000000123"},
-                                           CasoPreenche{"  123 ", 5, '0', "00123"},
-                                           CasoPreenche{"\t7\r\n", 3, '0', "007"},
-                                           CasoPreenche{"12345", 5, '0', "12345"},
-                                           CasoPreenche{" 1234567 ", 3, '0', "1234567"},
-                                           CasoPreenche{"", 4, '0', "0000"},
-                                           CasoPreenche{"   ", 2, '*', "**"},
-                                           CasoPreenche{"ção", 5, ' ', "  ção"}));
+INSTANTIATE_TEST_SUITE_P(
+    Casos, PreencheEsquerdaTeste,
+    ::testing::Values(CasoPreenche {"123", 10, '0', "0000000123"}, CasoPreenche {"  123 ", 5, '0', "00123"},
+                      CasoPreenche {"\t7\r\n", 3, '0', "007"}, CasoPreenche {"12345", 5, '0', "12345"},
+                      CasoPreenche {" 1234567 ", 3, '0', "1234567"}, CasoPreenche {"", 4, '0', "0000"},
+                      CasoPreenche {"   ", 2, '*', "**"}, CasoPreenche {"ção", 5, ' ', "  ção"}));
 
 struct CasoModulo
 {
     const char *digitos;
     char modulo10;
-    int resto11;      // weights up to 9
+    int resto11; // weights up to 9
     const char *texto11;
 };
 
 class ModulosTeste : public ::testing::TestWithParam<CasoModulo>
-{
-};
+{ };
 
 TEST_P(ModulosTeste, Modulo10AndModulo11)
 {
@@ -60,15 +55,14 @@ TEST_P(ModulosTeste, Modulo10AndModulo11)
     EXPECT_EQ(m.Texto, c.texto11);
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, ModulosTeste,
-                         ::testing::Values(CasoModulo{"123", '0', 5, "6"},
-                                           CasoModulo{"", '0', 0, "0"},
-                                           // 6 x 2 = 12 counts as 3 in modulo 10; remainder 1 gives "10".
-                                           CasoModulo{"6", '7', 1, "10"},
-                                           CasoModulo{"7300215", '6', 10, "1"},
-                                           // the ninth digit from the right weighs 2 again
-                                           CasoModulo{"111111111", '6', 2, "9"},
-                                           CasoModulo{"0019373700000001000500940144816060680935031", '1', 8, "3"}));
+INSTANTIATE_TEST_SUITE_P(
+    Casos, ModulosTeste,
+    ::testing::Values(CasoModulo {"123", '0', 5, "6"}, CasoModulo {"", '0', 0, "0"},
+                      // 6 x 2 = 12 counts as 3 in modulo 10; remainder 1 gives "10".
+                      CasoModulo {"6", '7', 1, "10"}, CasoModulo {"7300215", '6', 10, "1"},
+                      // the ninth digit from the right weighs 2 again
+                      CasoModulo {"111111111", '6', 2, "9"},
+                      CasoModulo {"0019373700000001000500940144816060680935031", '1', 8, "3"}));
 
 TEST(Modulo11, HighestWeightWrapsBackToTwo)
 {
@@ -94,8 +88,8 @@ TEST(Conversao, NonDigitRaisesAConversionErrorNamingTheCharacter)
     EsperaErro([] { Modulo10("12A4"); }, TipoErro::Conversao, "'A' não é um valor inteiro válido");
     EsperaErro([] { Modulo11("1 3", 9); }, TipoErro::Conversao, "' ' não é um valor inteiro válido");
     EsperaErro([] { Modulo11("12é", 9); }, TipoErro::Conversao, "'é' não é um valor inteiro válido");
-    EsperaErro([] { DigitoCodigoBarras("00191-22500000150000000007300215000000012317"); }, TipoErro::Conversao,
-               "'-' não é um valor inteiro válido");
+    EsperaErro([] { DigitoCodigoBarras("00191-22500000150000000007300215000000012317"); },
+               TipoErro::Conversao, "'-' não é um valor inteiro válido");
     EsperaErro([] { ComoNumero(""); }, TipoErro::Conversao, "'' não é um valor inteiro válido");
     EsperaErro([] { ComoNumero("12x"); }, TipoErro::Conversao, "'12x' não é um valor inteiro válido");
 }
@@ -123,25 +117,20 @@ struct CasoFator
 };
 
 class FatorTeste : public ::testing::TestWithParam<CasoFator>
-{
-};
+{ };
 
 TEST_P(FatorTeste, FourDigitsRestartingAt1000From22February2025)
 {
     EXPECT_EQ(FatorVencimento(GetParam().data), GetParam().fator);
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, FatorTeste,
-                         ::testing::Values(CasoFator{Data(1997, 10, 7), "0000"},
-                                           CasoFator{Data(1997, 10, 8), "0001"},
-                                           CasoFator{Data(2000, 7, 3), "1000"},
-                                           CasoFator{Data(2017, 7, 19), "7225"},
-                                           CasoFator{Data(2025, 2, 21), "9999"},
-                                           CasoFator{Data(2025, 2, 22), "1000"},
-                                           CasoFator{Data(2025, 2, 23), "1001"},
-                                           CasoFator{Data(2026, 1, 1), "1313"},
-                                           CasoFator{Data(2049, 10, 13), "9999"},
-                                           CasoFator{Data(2049, 10, 14), "1000"}));
+INSTANTIATE_TEST_SUITE_P(
+    Casos, FatorTeste,
+    ::testing::Values(CasoFator {Data(1997, 10, 7), "0000"}, CasoFator {Data(1997, 10, 8), "0001"},
+                      CasoFator {Data(2000, 7, 3), "1000"}, CasoFator {Data(2017, 7, 19), "7225"},
+                      CasoFator {Data(2025, 2, 21), "9999"}, CasoFator {Data(2025, 2, 22), "1000"},
+                      CasoFator {Data(2025, 2, 23), "1001"}, CasoFator {Data(2026, 1, 1), "1313"},
+                      CasoFator {Data(2049, 10, 13), "9999"}, CasoFator {Data(2049, 10, 14), "1000"}));
 
 TEST(Fator, DayBeforeTheBaseIsRefused)
 {
@@ -156,8 +145,7 @@ struct CasoValor
 };
 
 class ValorTeste : public ::testing::TestWithParam<CasoValor>
-{
-};
+{ };
 
 TEST_P(ValorTeste, ReadsDecimalTextExactly)
 {
@@ -168,15 +156,18 @@ TEST_P(ValorTeste, ReadsDecimalTextExactly)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Casos, ValorTeste,
-    ::testing::Values(CasoValor{"150", 1500000}, CasoValor{"150.00", 1500000}, CasoValor{"0.1", 1000},
-                      CasoValor{"12.345", 123450}, CasoValor{"-0.0001", -1}, CasoValor{"0.29", 2900},
-                      CasoValor{"922337203685477.5807", INT64_MAX}, CasoValor{"-922337203685477.5808", INT64_MIN},
-                      CasoValor{"922337203685477.5808", std::nullopt}, CasoValor{"1.23456", std::nullopt},
-                      CasoValor{"1,50", std::nullopt}, CasoValor{".5", std::nullopt}, CasoValor{"5.", std::nullopt},
-                      CasoValor{"", std::nullopt}, CasoValor{"-", std::nullopt}, CasoValor{"1e3", std::nullopt},
-                      CasoValor{" 1", std::nullopt}, CasoValor{"+1", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(Casos, ValorTeste,
+                         ::testing::Values(CasoValor {"150", 1500000}, CasoValor {"150.00", 1500000},
+                                           CasoValor {"0.1", 1000}, CasoValor {"12.345", 123450},
+                                           CasoValor {"-0.0001", -1}, CasoValor {"0.29", 2900},
+                                           CasoValor {"922337203685477.5807", INT64_MAX},
+                                           CasoValor {"-922337203685477.5808", INT64_MIN},
+                                           CasoValor {"922337203685477.5808", std::nullopt},
+                                           CasoValor {"1.23456", std::nullopt},
+                                           CasoValor {"1,50", std::nullopt}, CasoValor {".5", std::nullopt},
+                                           CasoValor {"5.", std::nullopt}, CasoValor {"", std::nullopt},
+                                           CasoValor {"-", std::nullopt}, CasoValor {"1e3", std::nullopt},
+                                           CasoValor {" 1", std::nullopt}, CasoValor {"+1", std::nullopt}));
 
 TEST(Valor, CentsAreTruncatedTowardZero)
 {

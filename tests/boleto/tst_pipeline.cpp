@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 TEST(Pipeline, WorkedExampleToTheCharacter)
@@ -37,8 +36,7 @@ struct CasoValorData
 };
 
 class ValorEDataTeste : public ::testing::TestWithParam<CasoValorData>
-{
-};
+{ };
 
 TEST_P(ValorEDataTeste, FactorAndCentsInBarcodeAndLine)
 {
@@ -54,13 +52,15 @@ TEST_P(ValorEDataTeste, FactorAndCentsInBarcodeAndLine)
 INSTANTIATE_TEST_SUITE_P(
     Casos, ValorEDataTeste,
     ::testing::Values(
-        CasoValorData{"example", TValor::DeCentavos(15000), Data(2017, 7, 19), "72250000015000"},
-        CasoValorData{"fourDecimalsTruncated", TValor::DeDezMilesimos(123450), Data(2017, 7, 19), "72250000001234"},
-        CasoValorData{"belowOneCent", TValor::DeDezMilesimos(99), Data(2017, 7, 19), "72250000000000"},
-        CasoValorData{"largestAmount", TValor::DeCentavos(9'999'999'999), Data(2017, 7, 19), "72259999999999"},
-        CasoValorData{"factorBase", TValor::DeCentavos(100), Data(1997, 10, 7), "00000000000100"},
-        CasoValorData{"lastOldFactor", TValor::DeCentavos(100), Data(2025, 2, 21), "99990000000100"},
-        CasoValorData{"factorRestarts", TValor::DeCentavos(100), Data(2025, 2, 22), "10000000000100"}),
+        CasoValorData {"example", TValor::DeCentavos(15000), Data(2017, 7, 19), "72250000015000"},
+        CasoValorData {"fourDecimalsTruncated", TValor::DeDezMilesimos(123450), Data(2017, 7, 19),
+                       "72250000001234"},
+        CasoValorData {"belowOneCent", TValor::DeDezMilesimos(99), Data(2017, 7, 19), "72250000000000"},
+        CasoValorData {"largestAmount", TValor::DeCentavos(9'999'999'999), Data(2017, 7, 19),
+                       "72259999999999"},
+        CasoValorData {"factorBase", TValor::DeCentavos(100), Data(1997, 10, 7), "00000000000100"},
+        CasoValorData {"lastOldFactor", TValor::DeCentavos(100), Data(2025, 2, 21), "99990000000100"},
+        CasoValorData {"factorRestarts", TValor::DeCentavos(100), Data(2025, 2, 22), "10000000000100"}),
     NomeDoCaso());
 
 struct CasoErro
@@ -72,8 +72,7 @@ struct CasoErro
 };
 
 class ErroComumTeste : public ::testing::TestWithParam<CasoErro>
-{
-};
+{ };
 
 TEST_P(ErroComumTeste, RaisesAndLeavesResultsAlone)
 {
@@ -87,40 +86,41 @@ TEST_P(ErroComumTeste, RaisesAndLeavesResultsAlone)
 INSTANTIATE_TEST_SUITE_P(
     Casos, ErroComumTeste,
     ::testing::Values(
-        CasoErro{"unknownBank", [](TBoleto &b) { b.Cedente.CodigoBanco = "999"; }, TipoErro::Boleto,
-                 "Classe não definida para o banco \"999\""},
-        CasoErro{"bankCodeTooLong", [](TBoleto &b) { b.Cedente.CodigoBanco = "0001"; }, TipoErro::Boleto,
-                 "Classe não definida para o banco \"0001\""},
-        CasoErro{"noBankCode", [](TBoleto &b) { b.Cedente.CodigoBanco.clear(); }, TipoErro::Boleto,
-                 "Classe não definida para o banco \"\""},
-        CasoErro{"noNossoNumero", [](TBoleto &b) { b.NossoNumero.clear(); }, TipoErro::Boleto,
-                 "Nosso Número não informado!"},
-        CasoErro{"blankNossoNumero", [](TBoleto &b) { b.NossoNumero = "   "; }, TipoErro::Boleto,
-                 "Nosso Número não informado!"},
-        CasoErro{"commonChecksFirst",
-                 [](TBoleto &b) {
-                     b.NossoNumero.clear();
-                     b.Cedente.Banco001.Convenio.clear();
-                 },
-                 TipoErro::Boleto, "Nosso Número não informado!"},
-        CasoErro{"noDueDate", [](TBoleto &b) { b.Vencimento.reset(); }, TipoErro::Boleto,
-                 "Data de vencimento não informada!"},
-        CasoErro{"zeroAmount", [](TBoleto &b) { b.Valor = TValor{}; }, TipoErro::Boleto,
-                 "Valor do boleto não informado!"},
-        CasoErro{"eightInstructions", [](TBoleto &b) { b.Instrucoes.assign(8, "linha"); }, TipoErro::Boleto,
-                 "Instruções não pode ter mais de 7 linhas"},
-        CasoErro{"negativeAmount", [](TBoleto &b) { b.Valor = TValor::DeCentavos(-100); }, TipoErro::Boleto,
-                 "O valor do boleto não pode ser negativo!"},
-        CasoErro{"amountTooLarge", [](TBoleto &b) { b.Valor = TValor::DeCentavos(10'000'000'000); },
-                 TipoErro::Boleto, "O valor do boleto deve ser menor que 100.000.000,00!"},
-        CasoErro{"dayBeforeBase", [](TBoleto &b) { b.Vencimento = Data(1997, 10, 6); }, TipoErro::Boleto,
-                 "O vencimento do boleto deve ser superior à 7-Outubro-1997"},
-        CasoErro{"letterInNossoNumero", [](TBoleto &b) { b.NossoNumero = "12A"; }, TipoErro::Conversao,
-                 "'A' não é um valor inteiro válido"},
-        CasoErro{"letterAsCurrency", [](TBoleto &b) { b.Moeda = 'X'; }, TipoErro::Conversao,
-                 "'X' não é um valor inteiro válido"},
-        CasoErro{"longCarteira", [](TBoleto &b) { b.Carteira = "017"; }, TipoErro::Boleto,
-                 "O campo livre do código de barras deve ter 25 caracteres; os dados informados geraram 26!"}),
+        CasoErro {"unknownBank", [](TBoleto &b) { b.Cedente.CodigoBanco = "999"; }, TipoErro::Boleto,
+                  "Classe não definida para o banco \"999\""},
+        CasoErro {"bankCodeTooLong", [](TBoleto &b) { b.Cedente.CodigoBanco = "0001"; }, TipoErro::Boleto,
+                  "Classe não definida para o banco \"0001\""},
+        CasoErro {"noBankCode", [](TBoleto &b) { b.Cedente.CodigoBanco.clear(); }, TipoErro::Boleto,
+                  "Classe não definida para o banco \"\""},
+        CasoErro {"noNossoNumero", [](TBoleto &b) { b.NossoNumero.clear(); }, TipoErro::Boleto,
+                  "Nosso Número não informado!"},
+        CasoErro {"blankNossoNumero", [](TBoleto &b) { b.NossoNumero = "   "; }, TipoErro::Boleto,
+                  "Nosso Número não informado!"},
+        CasoErro {"commonChecksFirst",
+                  [](TBoleto &b) {
+                      b.NossoNumero.clear();
+                      b.Cedente.Banco001.Convenio.clear();
+                  },
+                  TipoErro::Boleto, "Nosso Número não informado!"},
+        CasoErro {"noDueDate", [](TBoleto &b) { b.Vencimento.reset(); }, TipoErro::Boleto,
+                  "Data de vencimento não informada!"},
+        CasoErro {"zeroAmount", [](TBoleto &b) { b.Valor = TValor {}; }, TipoErro::Boleto,
+                  "Valor do boleto não informado!"},
+        CasoErro {"eightInstructions", [](TBoleto &b) { b.Instrucoes.assign(8, "linha"); }, TipoErro::Boleto,
+                  "Instruções não pode ter mais de 7 linhas"},
+        CasoErro {"negativeAmount", [](TBoleto &b) { b.Valor = TValor::DeCentavos(-100); }, TipoErro::Boleto,
+                  "O valor do boleto não pode ser negativo!"},
+        CasoErro {"amountTooLarge", [](TBoleto &b) { b.Valor = TValor::DeCentavos(10'000'000'000); },
+                  TipoErro::Boleto, "O valor do boleto deve ser menor que 100.000.000,00!"},
+        CasoErro {"dayBeforeBase", [](TBoleto &b) { b.Vencimento = Data(1997, 10, 6); }, TipoErro::Boleto,
+                  "O vencimento do boleto deve ser superior à 7-Outubro-1997"},
+        CasoErro {"letterInNossoNumero", [](TBoleto &b) { b.NossoNumero = "12A"; }, TipoErro::Conversao,
+                  "'A' não é um valor inteiro válido"},
+        CasoErro {"letterAsCurrency", [](TBoleto &b) { b.Moeda = 'X'; }, TipoErro::Conversao,
+                  "'X' não é um valor inteiro válido"},
+        CasoErro {
+            "longCarteira", [](TBoleto &b) { b.Carteira = "017"; }, TipoErro::Boleto,
+            "O campo livre do código de barras deve ter 25 caracteres; os dados informados geraram 26!"}),
     NomeDoCaso());
 
 TEST(Pipeline, SevenInstructionLinesPass)
@@ -155,28 +155,45 @@ TEST(Pipeline, LimparResetsAllButMessagesPlaceBankUseAndCodeWithDigit)
     b.DataDocumento = Data(2017, 6, 19);
     b.Cedente.Nome = "CEDENTE";
     b.Cedente.Banco151.ModalidadeConta = "04";
-    b.Sacado = TSacado{"Nome", "Rua", "Bairro", "Cidade", "QZ", "99990000", TPessoa::pFisica, "123"};
+    b.Sacado = TSacado {"Nome", "Rua", "Bairro", "Cidade", "QZ", "99990000", TPessoa::pFisica, "123"};
     b.GerarDados();
     b.Moeda = '8';
 
     b.Limpar();
     EXPECT_TRUE(b.Instrucoes.empty());
-    EXPECT_EQ(b.Mensagem, std::vector<std::string>{"mensagem"});
+    EXPECT_EQ(b.Mensagem, std::vector<std::string> {"mensagem"});
     EXPECT_EQ(b.LocalPagamento, "Pagável em qualquer banco até o vencimento.");
     EXPECT_EQ(b.UsoDoBanco, "uso");
     EXPECT_EQ(b.DadosGerados.CodigoBancoComDigito, "001-9");
-    for (const std::string *t : {&b.DadosGerados.LinhaDigitavel, &b.DadosGerados.CodigoBarras,
-                                 &b.DadosGerados.AgenciaCodigoCedente, &b.DadosGerados.NomeBanco,
-                                 &b.DadosGerados.NumeroBancario, &b.CampoLivre, &b.NossoNumero, &b.Documento,
-                                 &b.Especie, &b.EspecieDoc, &b.Aceite, &b.Carteira, &b.Cedente.Nome,
-                                 &b.Cedente.Agencia, &b.Cedente.CodigoBanco, &b.Cedente.CodigoCedente,
-                                 &b.Cedente.ContaCorrente, &b.Cedente.Banco151.ModalidadeConta,
-                                 &b.Cedente.Banco001.Convenio, &b.Sacado.Nome, &b.Sacado.Endereco,
-                                 &b.Sacado.Bairro, &b.Sacado.Cidade, &b.Sacado.Estado, &b.Sacado.Cep,
+    for (const std::string *t : {&b.DadosGerados.LinhaDigitavel,
+                                 &b.DadosGerados.CodigoBarras,
+                                 &b.DadosGerados.AgenciaCodigoCedente,
+                                 &b.DadosGerados.NomeBanco,
+                                 &b.DadosGerados.NumeroBancario,
+                                 &b.CampoLivre,
+                                 &b.NossoNumero,
+                                 &b.Documento,
+                                 &b.Especie,
+                                 &b.EspecieDoc,
+                                 &b.Aceite,
+                                 &b.Carteira,
+                                 &b.Cedente.Nome,
+                                 &b.Cedente.Agencia,
+                                 &b.Cedente.CodigoBanco,
+                                 &b.Cedente.CodigoCedente,
+                                 &b.Cedente.ContaCorrente,
+                                 &b.Cedente.Banco151.ModalidadeConta,
+                                 &b.Cedente.Banco001.Convenio,
+                                 &b.Sacado.Nome,
+                                 &b.Sacado.Endereco,
+                                 &b.Sacado.Bairro,
+                                 &b.Sacado.Cidade,
+                                 &b.Sacado.Estado,
+                                 &b.Sacado.Cep,
                                  &b.Sacado.CNPJ_CPF})
         EXPECT_TRUE(t->empty()) << *t;
     EXPECT_EQ(b.Moeda, '9');
-    EXPECT_EQ(b.Valor, TValor{});
+    EXPECT_EQ(b.Valor, TValor {});
     EXPECT_FALSE(b.Vencimento);
     EXPECT_FALSE(b.DataDocumento);
     EXPECT_EQ(b.Cedente.DigitoContaCorrente, '\0');
@@ -316,13 +333,14 @@ TEST_P(FalhaTeste, BankObjectReleasedAndEarlierStepsKept)
     EXPECT_EQ(b.DadosGerados.NumeroBancario, antes.NumeroBancario);
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, FalhaTeste,
-                         ::testing::Values(CasoFalha{"checks", TBancoDeTeste::Checagem, false, false, false},
-                                           CasoFalha{"defaults", TBancoDeTeste::Padroes, false, false, false},
-                                           CasoFalha{"freeField", TBancoDeTeste::CampoLivre, false, false, false},
-                                           CasoFalha{"agencyText", TBancoDeTeste::Agencia, true, true, false},
-                                           CasoFalha{"bankNumber", TBancoDeTeste::Numero, true, true, true}),
-                         NomeDoCaso());
+INSTANTIATE_TEST_SUITE_P(
+    Casos, FalhaTeste,
+    ::testing::Values(CasoFalha {"checks", TBancoDeTeste::Checagem, false, false, false},
+                      CasoFalha {"defaults", TBancoDeTeste::Padroes, false, false, false},
+                      CasoFalha {"freeField", TBancoDeTeste::CampoLivre, false, false, false},
+                      CasoFalha {"agencyText", TBancoDeTeste::Agencia, true, true, false},
+                      CasoFalha {"bankNumber", TBancoDeTeste::Numero, true, true, true}),
+    NomeDoCaso());
 
 TEST(Pipeline, ValuesRewrittenByTheChecksStayRewrittenAfterAFailure)
 {

@@ -88,7 +88,8 @@ private Q_SLOTS:
         Clock::install(&fixed);
         QCOMPARE(Clock::instance().today(), QDate(2025, 2, 22));
         Clock::install(nullptr);
-        QVERIFY(Clock::instance().today() != QDate(2025, 2, 22) || QDate::currentDate() == QDate(2025, 2, 22));
+        QVERIFY(Clock::instance().today() != QDate(2025, 2, 22)
+                || QDate::currentDate() == QDate(2025, 2, 22));
     }
 };
 

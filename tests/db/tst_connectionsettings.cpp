@@ -20,20 +20,28 @@ private Q_SLOTS:
         QTest::newRow("one entry feeds database and user")
             << QByteArray("[Categoria 01]\nbd:=vistorias\n[Categoria 02]\nservidor:=srv01\n"
                           "[Categoria 04]\nporta:=3307\n")
-            << "vistorias" << "vistorias" << "srv01" << 3307;
+            << "vistorias"
+            << "vistorias"
+            << "srv01" << 3307;
         QTest::newRow("password key and other sections ignored")
             << QByteArray("[Categoria 01]\nbd:=cbm\nsenha:=outra\npassword=outra\n"
                           "[Categoria 03]\nusuario:=root\nbd:=errado\n[Categoria 02]\n"
                           "servidor:=10.1.1.5\n[Categoria 04]\nporta:=3306\n")
-            << "cbm" << "cbm" << "10.1.1.5" << 3306;
+            << "cbm"
+            << "cbm"
+            << "10.1.1.5" << 3306;
         QTest::newRow("windows line ends and blanks")
             << QByteArray("\xEF\xBB\xBF[Categoria 01]\r\nbd: = cbm\r\n[Categoria 02]\r\n"
                           "servidor:=host\r\n[Categoria 04]\r\nporta:=3310\r\n")
-            << "cbm" << "cbm" << "host" << 3310;
+            << "cbm"
+            << "cbm"
+            << "host" << 3310;
         QTest::newRow("keys without the colon are other keys")
             << QByteArray("[Categoria 01]\nbd=x\nbd:=y\n[Categoria 02]\nservidor=a\nservidor:=b\n"
                           "[Categoria 04]\nporta=1\nporta:=2\n")
-            << "y" << "y" << "b" << 2;
+            << "y"
+            << "y"
+            << "b" << 2;
     }
     void fileOverridesBuiltIns()
     {
@@ -53,7 +61,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("file");
         QTest::newRow("letters") << QByteArray("[Categoria 01]\nbd:=cbm\n[Categoria 02]\nservidor:=srv\n"
                                                "[Categoria 04]\nporta:=abc\n");
-        QTest::newRow("missing key") << QByteArray("[Categoria 01]\nbd:=cbm\n[Categoria 02]\nservidor:=srv\n");
+        QTest::newRow("missing key") << QByteArray(
+            "[Categoria 01]\nbd:=cbm\n[Categoria 02]\nservidor:=srv\n");
     }
     void badPortKeepsTheRest()
     {

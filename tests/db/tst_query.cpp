@@ -37,7 +37,7 @@ private Q_SLOTS:
         q.addSql(QStringLiteral(" and ativo = :at"));
         q.addSql(QStringLiteral("order by USUARIO_CODIGO"));
         q.addSql(QStringLiteral("limit 0,:tv"));
-        QCOMPARE(q.paramNames(), (QStringList{"rg", "at", "tv"}));
+        QCOMPARE(q.paramNames(), (QStringList {"rg", "at", "tv"}));
         q.setParam(QStringLiteral("rg"), QStringLiteral("COSTA"));
         q.setParam(QStringLiteral("AT"), QStringLiteral("S"));
         q.setParam(QStringLiteral("tv"), 5);
@@ -84,7 +84,7 @@ private Q_SLOTS:
         QStringList seen;
         for (q.first(); !q.eof(); q.next())
             seen << q.text(QStringLiteral("rg"));
-        QCOMPARE(seen, (QStringList{"100", "200", "300"}));
+        QCOMPARE(seen, (QStringList {"100", "200", "300"}));
         q.prior();
         QCOMPARE(q.text(QStringLiteral("rg")), QStringLiteral("200"));
         QVERIFY(q.locate(QStringLiteral("USUARIO_GUERRA"), QStringLiteral("DIAS")));
@@ -206,7 +206,8 @@ private Q_SLOTS:
         q.setSql(QStringLiteral("select * from usuario order by USUARIO_CODIGO"));
         q.open();
         QVERIFY(q.locate(QStringLiteral("rg"), QStringLiteral("300")));
-        TestDb::exec(QStringLiteral("update usuario set USUARIO_NOME = 'OUTRO NOME' where USUARIO_CODIGO = 3"));
+        TestDb::exec(
+            QStringLiteral("update usuario set USUARIO_NOME = 'OUTRO NOME' where USUARIO_CODIGO = 3"));
         TestDb::exec(QStringLiteral("insert into usuario (USUARIO_CODIGO, rg) values (0, '050')"));
         q.refresh();
         QCOMPARE(q.recordCount(), 4);

@@ -83,7 +83,7 @@ QList<Case> expand(const Search &s)
 {
     QList<Case> out;
     auto build = [&](const QList<Criterion> &use, const QString &name, int expected) {
-        QStringList text{s.base};
+        QStringList text {s.base};
         QVariantMap params = s.baseParams;
         for (const Criterion &c : use) {
             text << c.line;
@@ -95,8 +95,8 @@ QList<Case> expand(const Search &s)
             text << QStringLiteral("limit 0,:tv");
             params.insert(QStringLiteral("tv"), s.limit);
         }
-        out << Case{s.window + QLatin1Char('/') + name, text.join(QLatin1Char('\n')), params,
-                    limited(expected, s.limit)};
+        out << Case {s.window + QLatin1Char('/') + name, text.join(QLatin1Char('\n')), params,
+                     limited(expected, s.limit)};
     };
     build({}, QStringLiteral("no criterion"), s.baseExpected);
     for (const Criterion &c : s.criteria)
@@ -137,34 +137,50 @@ QList<Search> searchCases()
     };
     QList<Criterion> buscar = empresaCriteria;
     buscar.insert(5, {"not exempt", " and isento <> \"S\"", {}, -1});
-    s << Search{"empresa buscar", "select * from cliente_view where 1 = 1", {}, buscar,
-                "order by LOC_NU_SEQUENCIAL,bairro,endereco", 10, 16};
-    s << Search{"empresa name",
-                "select * from cliente_view where (CLIENTE_RAZAO_SOCIAL like :nome or "
-                "CLIENTE_CNPJ_CPF like :nome or CLIENTE_FANTASIA like :nome)",
-                p({{"nome", "%LTDA%"}}), empresaCriteria,
-                "order by CLIENTE_RAZAO_SOCIAL,bairro,endereco", 10, 9, false};
-    s << Search{"empresa address", "select * from cliente_view where  CLIENTE_RUA like :nome",
-                p({{"nome", "%FLORES%"}}), empresaCriteria,
-                "order by CLIENTE_RAZAO_SOCIAL,bairro,endereco", 10, 2, false};
+    s << Search {"empresa buscar",
+                 "select * from cliente_view where 1 = 1",
+                 {},
+                 buscar,
+                 "order by LOC_NU_SEQUENCIAL,bairro,endereco",
+                 10,
+                 16};
+    s << Search {"empresa name",
+                 "select * from cliente_view where (CLIENTE_RAZAO_SOCIAL like :nome or "
+                 "CLIENTE_CNPJ_CPF like :nome or CLIENTE_FANTASIA like :nome)",
+                 p({{"nome", "%LTDA%"}}),
+                 empresaCriteria,
+                 "order by CLIENTE_RAZAO_SOCIAL,bairro,endereco",
+                 10,
+                 9,
+                 false};
+    s << Search {"empresa address",
+                 "select * from cliente_view where  CLIENTE_RUA like :nome",
+                 p({{"nome", "%FLORES%"}}),
+                 empresaCriteria,
+                 "order by CLIENTE_RAZAO_SOCIAL,bairro,endereco",
+                 10,
+                 2,
+                 false};
 
     // Establishment locator: establishments with a letter or certificate
     // (1 and 2) are never offered.
-    s << Search{"localiza buscar",
-                lines({"select * from cliente_view where 1 = 1",
-                       "and CLIENTE_CNPJ_CPF not in (select cnpjCpf from certificado_tv)"}),
-                {},
-                {
-                    {"in activity", "and situacao = \"EM ATIVIDADE\"", {}, 6},
-                    {"month", " and Month(CLIENTE_DATA_CADASTRO)= :mes", p({{"mes", 3}}), 1},
-                    {"neighbourhood", " and bairro = :br", p({{"br", "SETOR AEROPORTO"}}), 3},
-                    {"siapi", " and siapi like :siapi", p({{"siapi", "%2019%"}}), 5},
-                    {"city", " and cidade = :cid", p({{"cid", "TREMONTE"}}), 10},
-                    {"not printed", " and (impresso = \"N\" or impresso is null)", {}, 8},
-                    {"with siapi", " and (siapi <> \"\" and siapi is not null)", {}, 8},
-                    {"without siapi", " and (siapi = \"\" or siapi is null)", {}, 6},
-                },
-                "order by LOC_NU_SEQUENCIAL,bairro,endereco", 0, 14};
+    s << Search {"localiza buscar",
+                 lines({"select * from cliente_view where 1 = 1",
+                        "and CLIENTE_CNPJ_CPF not in (select cnpjCpf from certificado_tv)"}),
+                 {},
+                 {
+                     {"in activity", "and situacao = \"EM ATIVIDADE\"", {}, 6},
+                     {"month", " and Month(CLIENTE_DATA_CADASTRO)= :mes", p({{"mes", 3}}), 1},
+                     {"neighbourhood", " and bairro = :br", p({{"br", "SETOR AEROPORTO"}}), 3},
+                     {"siapi", " and siapi like :siapi", p({{"siapi", "%2019%"}}), 5},
+                     {"city", " and cidade = :cid", p({{"cid", "TREMONTE"}}), 10},
+                     {"not printed", " and (impresso = \"N\" or impresso is null)", {}, 8},
+                     {"with siapi", " and (siapi <> \"\" and siapi is not null)", {}, 8},
+                     {"without siapi", " and (siapi = \"\" or siapi is null)", {}, 6},
+                 },
+                 "order by LOC_NU_SEQUENCIAL,bairro,endereco",
+                 0,
+                 14};
 
     // Service search window.
     const QList<Criterion> servicoCriteria = {
@@ -183,36 +199,55 @@ QList<Search> searchCases()
         {"route", " and rota = \"S\"", {}, 3},
     };
     QList<Criterion> servicoBuscar = servicoCriteria;
-    servicoBuscar.prepend({"no service in year",
-                           lines({" and codCliente not in (select CLIENTE_CODIGO from servico where  ano = :ano)",
-                                  "and situacaoEmpresa =  \"EM ATIVIDADE\""}),
-                           p({{"ano", 19}}), 2});
+    servicoBuscar.prepend(
+        {"no service in year",
+         lines({" and codCliente not in (select CLIENTE_CODIGO from servico where  ano = :ano)",
+                "and situacaoEmpresa =  \"EM ATIVIDADE\""}),
+         p({{"ano", 19}}), 2});
     servicoBuscar.prepend({"establishment situation", "and situacaoEmpresa = :ste", p({{"ste", "MEI"}}), 2});
-    s << Search{"servico buscar", "select * from servico_vw where 1 = 1", {}, servicoBuscar,
-                "order by bairro,CLIENTE_RUA,CLIENTE_NUMERO_END", 10, 16};
-    s << Search{"servico text",
-                "select * from servico_vw where (CLIENTE_RAZAO_SOCIAL like :nome or "
-                "CLIENTE_CNPJ_CPF like :nome or nomeLocal like :nome)",
-                p({{"nome", "%BOA COMPRA%"}}), servicoCriteria,
-                "order by dataGerada desc,CLIENTE_RAZAO_SOCIAL,bairro,endereco", 10, 2, false};
+    s << Search {"servico buscar",
+                 "select * from servico_vw where 1 = 1",
+                 {},
+                 servicoBuscar,
+                 "order by bairro,CLIENTE_RUA,CLIENTE_NUMERO_END",
+                 10,
+                 16};
+    s << Search {"servico text",
+                 "select * from servico_vw where (CLIENTE_RAZAO_SOCIAL like :nome or "
+                 "CLIENTE_CNPJ_CPF like :nome or nomeLocal like :nome)",
+                 p({{"nome", "%BOA COMPRA%"}}),
+                 servicoCriteria,
+                 "order by dataGerada desc,CLIENTE_RAZAO_SOCIAL,bairro,endereco",
+                 10,
+                 2,
+                 false};
 
     // "Por Bairro": the neighbourhoods of the services matching the criteria.
-    s << Search{"servico por bairro",
-                lines({"select * from bairros where 1 = 1 ", "and bairros.BAI_NO in",
-                       "(select servico_vw.bairro from servico_vw where 1 = 1 "}),
-                {}, servicoCriteria, lines({")", "order by BAI_NO"}), 0, 8, false};
+    s << Search {"servico por bairro",
+                 lines({"select * from bairros where 1 = 1 ", "and bairros.BAI_NO in",
+                        "(select servico_vw.bairro from servico_vw where 1 = 1 "}),
+                 {},
+                 servicoCriteria,
+                 lines({")", "order by BAI_NO"}),
+                 0,
+                 8,
+                 false};
 
     // Requirement search window.
-    s << Search{"exigencia buscar", "select * from exisgencia_vw where 1 = 1", {},
-                {
-                    {"date", "and data between :data1 and :data2",
-                     p({{"data1", QDate(2019, 1, 1)}, {"data2", QDate(2019, 12, 31)}}), 5},
-                    {"neighbourhood", " and bairro = :br", p({{"br", "SETOR INDUSTRIAL"}}), 3},
-                    {"inspector", " and vistoriadorGuerra = :cv", p({{"cv", "LIMA"}}), 1},
-                    {"city", " and cidade = :cid", p({{"cid", "SAO BENTO DO QUARTZO"}}), 1},
-                    {"situation", " and situacao = :sit", p({{"sit", "PENDENTE"}}), 6},
-                },
-                "order by data", 50, 8};
+    s << Search {"exigencia buscar",
+                 "select * from exisgencia_vw where 1 = 1",
+                 {},
+                 {
+                     {"date", "and data between :data1 and :data2",
+                      p({{"data1", QDate(2019, 1, 1)}, {"data2", QDate(2019, 12, 31)}}), 5},
+                     {"neighbourhood", " and bairro = :br", p({{"br", "SETOR INDUSTRIAL"}}), 3},
+                     {"inspector", " and vistoriadorGuerra = :cv", p({{"cv", "LIMA"}}), 1},
+                     {"city", " and cidade = :cid", p({{"cid", "SAO BENTO DO QUARTZO"}}), 1},
+                     {"situation", " and situacao = :sit", p({{"sit", "PENDENTE"}}), 6},
+                 },
+                 "order by data",
+                 50,
+                 8};
 
     // Boleto search window: the filter search, the service search and the
     // text search share the same clauses; five orderings.
@@ -227,19 +262,34 @@ QList<Search> searchCases()
         {"city", " and cidade = :cid", p({{"cid", "VALE DO FENDAVO"}}), 1},
         {"remittance", " and remessa = :rem", p({{"rem", "BOLETO ENTREGUE"}}), 3},
     };
-    for (const QString &order : {QStringLiteral("dataEmissao"), QStringLiteral("dataVencimento"),
-                                 QStringLiteral("CLIENTE_RAZAO_SOCIAL"), QStringLiteral("valor"),
-                                 QStringLiteral("dataDescarga")}) {
-        s << Search{"boleto buscar by " + order, "select * from servico_boleto_vw where 1 = 1", {},
-                    order == QLatin1String("dataEmissao") ? boletoClauses : QList<Criterion>{},
-                    "order by " + order, 50, 13};
+    for (const QString &order :
+         {QStringLiteral("dataEmissao"), QStringLiteral("dataVencimento"),
+          QStringLiteral("CLIENTE_RAZAO_SOCIAL"), QStringLiteral("valor"), QStringLiteral("dataDescarga")}) {
+        s << Search {"boleto buscar by " + order,
+                     "select * from servico_boleto_vw where 1 = 1",
+                     {},
+                     order == QLatin1String("dataEmissao") ? boletoClauses : QList<Criterion> {},
+                     "order by " + order,
+                     50,
+                     13};
     }
-    s << Search{"boleto service", "select * from servico_boleto_vw where  codServico = :nome",
-                p({{"nome", 13}}), boletoClauses, "order by dataEmissao", 50, 2, false};
-    s << Search{"boleto text",
-                "select * from servico_boleto_vw where (CLIENTE_RAZAO_SOCIAL like :nome or "
-                "CLIENTE_CNPJ_CPF like :nome or nomeLocal like :nome)",
-                p({{"nome", "%SAO BENTO%"}}), boletoClauses, "order by dataEmissao", 50, 2, false};
+    s << Search {"boleto service",
+                 "select * from servico_boleto_vw where  codServico = :nome",
+                 p({{"nome", 13}}),
+                 boletoClauses,
+                 "order by dataEmissao",
+                 50,
+                 2,
+                 false};
+    s << Search {"boleto text",
+                 "select * from servico_boleto_vw where (CLIENTE_RAZAO_SOCIAL like :nome or "
+                 "CLIENTE_CNPJ_CPF like :nome or nomeLocal like :nome)",
+                 p({{"nome", "%SAO BENTO%"}}),
+                 boletoClauses,
+                 "order by dataEmissao",
+                 50,
+                 2,
+                 false};
 
     // City hall list: filter search and text search share the filters.
     const QList<Criterion> prefeituraFilters = {
@@ -251,18 +301,27 @@ QList<Search> searchCases()
         {"registered in activity",
          " and cnpj in (select cliente_view.CLIENTE_CNPJ_CPF from cliente_view where "
          "cliente_view.situacao = \"EM ATIVIDADE\")",
-         {}, 1},
+         {},
+         1},
     };
-    s << Search{"prefeitura buscar",
-                "select cnpj, razao, fantasia, bairro, rua, numero, data, contato, obs from prefeitura "
-                "where contem = \"N\"",
-                {}, prefeituraFilters, "order by bairro,rua,numero", 50, 10};
-    s << Search{"prefeitura text",
-                "select distinct cnpj, razao, fantasia, bairro, rua, numero, data, contato, obs "
-                "from prefeitura where (razao like :nome or cnpj like :nome or fantasia like :nome) "
-                "and contem = \"N\"",
-                p({{"nome", "%AUTO%"}}), prefeituraFilters,
-                lines({"order by razao,bairro", "limit 0,50"}), 0, 3, false};
+    s << Search {"prefeitura buscar",
+                 "select cnpj, razao, fantasia, bairro, rua, numero, data, contato, obs from prefeitura "
+                 "where contem = \"N\"",
+                 {},
+                 prefeituraFilters,
+                 "order by bairro,rua,numero",
+                 50,
+                 10};
+    s << Search {"prefeitura text",
+                 "select distinct cnpj, razao, fantasia, bairro, rua, numero, data, contato, obs "
+                 "from prefeitura where (razao like :nome or cnpj like :nome or fantasia like :nome) "
+                 "and contem = \"N\"",
+                 p({{"nome", "%AUTO%"}}),
+                 prefeituraFilters,
+                 lines({"order by razao,bairro", "limit 0,50"}),
+                 0,
+                 3,
+                 false};
     return s;
 }
 
@@ -290,15 +349,18 @@ QList<Case> selectCases()
         {"cliente by cnpj", "select * from cliente where CLIENTE_CNPJ_CPF = :cnp",
          p({{"cnp", kCnpjDuplicado}}), 2},
         {"bairro by name", "select * from bairros where BAI_NO = :cb", p({{"cb", "CENTRO"}}), 1},
-        {"bairro by number as text", lines({"select * from bairros where BAI_NU_SEQUENCIAL = :nome", "order by BAI_NO"}),
+        {"bairro by number as text",
+         lines({"select * from bairros where BAI_NU_SEQUENCIAL = :nome", "order by BAI_NO"}),
          p({{"nome", "2"}}), 1},
         {"atividade by code", "select * from atividade where ATIVID_CODIGO = :nome", p({{"nome", 2}}), 1},
         {"cities", lines({"select * from localidade", "order by LOC_NO"}), {}, 3},
-        {"services of establishment", "select * from servico_vw where codCliente = :nome", p({{"nome", 16}}), 0},
+        {"services of establishment", "select * from servico_vw where codCliente = :nome", p({{"nome", 16}}),
+         0},
         {"bairro lookup", lines({"select * from bairros where BAI_NO like :nome", "order by BAI_NO"}),
          p({{"nome", "%AEROPORTO%"}}), 2},
         {"street lookup",
-         lines({"select DISTINCT(CLIENTE_RUA) from cliente where CLIENTE_RUA like :nome", "order by CLIENTE_RUA"}),
+         lines({"select DISTINCT(CLIENTE_RUA) from cliente where CLIENTE_RUA like :nome",
+                "order by CLIENTE_RUA"}),
          p({{"nome", "%FLORES%"}}), 2},
         {"activity lookup",
          lines({"select * from atividade where ATIVID_DESCRICAO like :nome", "order by ATIVID_DESCRICAO"}),
@@ -330,13 +392,15 @@ QList<Case> selectCases()
         {"statuses", lines({"select * from situacao", "order by SITUACAO_DESCRICAO"}), {}, 10},
         {"activities", lines({"select * from atividade", "order by ATIVID_DESCRICAO"}), {}, 9},
         {"servico by code", "select * from servico where SERVICO_CODIGO = :cnp", p({{"cnp", 16}}), 1},
-        {"services opening", lines({"select * from servico_vw where codCliente = :nome", "order by dataGerada desc"}),
+        {"services opening",
+         lines({"select * from servico_vw where codCliente = :nome", "order by dataGerada desc"}),
          p({{"nome", 13}}), 1},
         {"fee alert", "select * from servico_vw where situacao = \"GERAR TAXA\"", {}, 0},
         {"fee alert row", "select * from servico_vw where SERVICO_CODIGO = :sc", p({{"sc", 16}}), 1},
 
         // Requirements.
-        {"requirements of service", "select  * from exisgencia_vw where idServico = :cod", p({{"cod", 4}}), 3},
+        {"requirements of service", "select  * from exisgencia_vw where idServico = :cod", p({{"cod", 4}}),
+         3},
         {"catalogue search", "select * from exisgencia where descricao like :desc order by descricao",
          p({{"desc", "%EXTINTORES%"}}), 2},
         {"empty catalogue", "select * from exisgencia where 1 = 3", {}, 0},
@@ -354,22 +418,27 @@ QList<Case> selectCases()
                 "order by dataEmissao desc,CLIENTE_RAZAO_SOCIAL", "limit 0,:tv"}),
          p({{"nome", 7}, {"tv", 50}}), 1},
         {"return lookup", "select * from servico_boleto_vw where idServicoBoleto = :cb", p({{"cb", 13}}), 1},
-        {"return run list", "select * from servico_boleto_vw where atualizacao = :cb", p({{"cb", runStamp}}), 2},
+        {"return run list", "select * from servico_boleto_vw where atualizacao = :cb", p({{"cb", runStamp}}),
+         2},
 
         // City hall list.
         {"empty prefeitura", "select * from prefeitura  where 1 = 3", {}, 0},
         {"prefeitura bairros", "select distinct(bairro) from prefeitura  order by bairro", {}, 5},
         {"prefeitura bairros of month",
-         lines({"select distinct(bairro) from prefeitura where 1 = 1", " and data like  :mes", "Order by bairro"}),
+         lines({"select distinct(bairro) from prefeitura where 1 = 1", " and data like  :mes",
+                "Order by bairro"}),
          p({{"mes", "%/03/%"}}), 2},
 
         // Merge tools.
         {"duplicate cnpjs",
          lines({"SELECT cliente.CLIENTE_CODIGO, cliente.CLIENTE_CNPJ_CPF, Count(*) FROM cliente",
                 "GROUP BY CLIENTE_CNPJ_CPF", "HAVING Count(*) > 1"}),
-         {}, 1},
-        {"duplicate prefeitura", lines({"SELECT cnpj, Count(*) FROM prefeitura", "GROUP BY cnpj", "HAVING Count(*) > 1"}),
-         {}, 2},
+         {},
+         1},
+        {"duplicate prefeitura",
+         lines({"SELECT cnpj, Count(*) FROM prefeitura", "GROUP BY cnpj", "HAVING Count(*) > 1"}),
+         {},
+         2},
         {"merge cnpj list",
          lines({"select cliente.CLIENTE_CODIGO, cliente.CLIENTE_CNPJ_CPF, cliente.CLIENTE_RAZAO_SOCIAL, "
                 "cliente.CLIENTE_FANTASIA",
@@ -384,7 +453,8 @@ QList<Case> selectCases()
 
         // Letters of consent.
         {"empty letter", lines({"select * from certificado_tv", "where 1 = 3"}), {}, 0},
-        {"earlier letter", "select * from certificado_tv where cnpjCpf = :cnp", p({{"cnp", "22333444000181"}}), 1},
+        {"earlier letter", "select * from certificado_tv where cnpjCpf = :cnp",
+         p({{"cnp", "22333444000181"}}), 1},
         {"letter establishment", "select * from cliente where CLIENTE_CNPJ_CPF = :cnp",
          p({{"cnp", "22333444000181"}}), 1},
         {"letter activity", "select * from atividade where ATIVID_CODIGO = :cnp", p({{"cnp", 2}}), 1},
@@ -401,33 +471,57 @@ QList<Case> writeCases()
          "confUsuario = :e, senha = :s where USUARIO_CODIGO = :id",
          p({{"a", "S"}, {"b", "S"}, {"c", "N"}, {"d", "S"}, {"e", "S"}, {"s", "1002"}, {"id", 2}}), 1},
         {"remove user", "delete from usuario where USUARIO_CODIGO = :id", p({{"id", 4}}), 1},
-        {"confirm ufir", "update configuracao set ufir = :u where idConfiguracao = :id", p({{"u", 3.95}, {"id", 1}}), 1},
+        {"confirm ufir", "update configuracao set ufir = :u where idConfiguracao = :id",
+         p({{"u", 3.95}, {"id", 1}}), 1},
 
         // Establishment window.
         {"insert cliente",
-         "insert into cliente (CLIENTE_DATA_CADASTRO, CLIENTE_CNPJ_CPF, CLIENTE_RAZAO_SOCIAL, CLIENTE_FANTASIA, "
-         "CLIENTE_CEP, LOC_NU_SEQUENCIAL, BAI_NU_SEQUENCIAL, CLIENTE_RUA, CLIENTE_NUMERO_END, CLIENTE_TEL_CONTATO, "
-         "ATIVID_CODIGO, situacao, tipoEmpresa, isento) values (:d, :cnpj, :razao, :fantasia, :cep, :loc, :bai, "
+         "insert into cliente (CLIENTE_DATA_CADASTRO, CLIENTE_CNPJ_CPF, CLIENTE_RAZAO_SOCIAL, "
+         "CLIENTE_FANTASIA, "
+         "CLIENTE_CEP, LOC_NU_SEQUENCIAL, BAI_NU_SEQUENCIAL, CLIENTE_RUA, CLIENTE_NUMERO_END, "
+         "CLIENTE_TEL_CONTATO, "
+         "ATIVID_CODIGO, situacao, tipoEmpresa, isento) values (:d, :cnpj, :razao, :fantasia, :cep, :loc, "
+         ":bai, "
          ":rua, :num, :tel, :ativ, :sit, :tipo, :isento)",
-         p({{"d", QDate(2019, 9, 10)}, {"cnpj", "14151617000112"}, {"razao", "LANCHONETE PONTO CERTO LTDA"},
-            {"fantasia", "PONTO CERTO"}, {"cep", "99990050"}, {"loc", 1}, {"bai", "1"}, {"rua", "RUA 5"},
-            {"num", "77"}, {"tel", "(99) 3210-7070"}, {"ativ", 2}, {"sit", "EM ATIVIDADE"},
-            {"tipo", "2 - PESSOA JURIDICA - CNPJ"}, {"isento", "N"}}),
+         p({{"d", QDate(2019, 9, 10)},
+            {"cnpj", "14151617000112"},
+            {"razao", "LANCHONETE PONTO CERTO LTDA"},
+            {"fantasia", "PONTO CERTO"},
+            {"cep", "99990050"},
+            {"loc", 1},
+            {"bai", "1"},
+            {"rua", "RUA 5"},
+            {"num", "77"},
+            {"tel", "(99) 3210-7070"},
+            {"ativ", 2},
+            {"sit", "EM ATIVIDADE"},
+            {"tipo", "2 - PESSOA JURIDICA - CNPJ"},
+            {"isento", "N"}}),
          1},
         {"update cliente",
-         "update cliente set BAI_NU_SEQUENCIAL = :bai, ATIVID_CODIGO = :ativ, siapi = :siapi, CLIENTE_AREA = :area, "
+         "update cliente set BAI_NU_SEQUENCIAL = :bai, ATIVID_CODIGO = :ativ, siapi = :siapi, CLIENTE_AREA = "
+         ":area, "
          "valorTaxa = :vt where CLIENTE_CODIGO = :id",
-         p({{"bai", "3"}, {"ativ", 1}, {"siapi", "201900099999"}, {"area", "110,00"}, {"vt", 136.9}, {"id", 16}}), 1},
+         p({{"bai", "3"},
+            {"ativ", 1},
+            {"siapi", "201900099999"},
+            {"area", "110,00"},
+            {"vt", 136.9},
+            {"id", 16}}),
+         1},
         {"remove cliente", "delete from cliente where CLIENTE_CODIGO = :id", p({{"id", 16}}), 1},
 
         // Neighbourhood and activity registers.
-        {"insert bairro", "insert into bairros (BAI_NO) values (:n)", p({{"n", "RESIDENCIAL DAS PALMEIRAS"}}), 1},
+        {"insert bairro", "insert into bairros (BAI_NO) values (:n)", p({{"n", "RESIDENCIAL DAS PALMEIRAS"}}),
+         1},
         {"update bairro", "update bairros set BAI_NO = :n where BAI_NU_SEQUENCIAL = :id",
          p({{"n", "SETOR AEROPORTO"}, {"id", 7}}), 1},
         {"remove bairro", "delete from bairros where BAI_NU_SEQUENCIAL = :id", p({{"id", 1}}), 1},
-        {"insert atividade", "insert into atividade (ATIVID_DESCRICAO, RISCO_CODIGO, cidadeSegura) values (:d, :r, :c)",
+        {"insert atividade",
+         "insert into atividade (ATIVID_DESCRICAO, RISCO_CODIGO, cidadeSegura) values (:d, :r, :c)",
          p({{"d", "PANIFICADORA"}, {"r", 3}, {"c", "S"}}), 1},
-        {"update atividade", "update atividade set RISCO_CODIGO = :r, cidadeSegura = :c where ATIVID_CODIGO = :id",
+        {"update atividade",
+         "update atividade set RISCO_CODIGO = :r, cidadeSegura = :c where ATIVID_CODIGO = :id",
          p({{"r", 1}, {"c", "S"}, {"id", 9}}), 1},
         {"remove atividade", "delete from atividade where ATIVID_CODIGO = :id", p({{"id", 9}}), 1},
 
@@ -440,23 +534,44 @@ QList<Case> writeCases()
         // Service window and service search.
         {"insert servico",
          "insert into servico (CLIENTE_CODIGO, SERVICO_AREA, SERVICO_DATA_GERADA, usuario, ano, rodape, "
-         "contatoVistoria, nomeLocal, endereco, USUARIO_CODIGO, SERVICO_VALOR, SERVICO_SIAPI, SITUACAO_CODIGO, "
-         "dataCercon, usuarioAlt, impresso, taxaVistoria) values (:c, :area, :dg, :u, :ano, :rod, :cont, :nl, "
+         "contatoVistoria, nomeLocal, endereco, USUARIO_CODIGO, SERVICO_VALOR, SERVICO_SIAPI, "
+         "SITUACAO_CODIGO, "
+         "dataCercon, usuarioAlt, impresso, taxaVistoria) values (:c, :area, :dg, :u, :ano, :rod, :cont, "
+         ":nl, "
          ":end, :usr, :val, :siapi, :sit, :dc, :ua, :imp, :tv)",
-         p({{"c", 16}, {"area", "110,00"}, {"dg", QDate(2019, 9, 10)}, {"u", "PEREIRA 10/09/2019 10:00:00"},
-            {"ano", 19}, {"rod", "Retirar TAXA TPI  no site www.tpi.qz.gov.br  ou no PRONTO-JA"},
-            {"cont", "(99) 3210-1616"}, {"nl", "PAO DOURADO"}, {"end", "RUA 3, 40, CENTRO"}, {"usr", 1},
-            {"val", "136,90"}, {"siapi", "201900099999"}, {"sit", 1}, {"dc", QDate(2019, 10, 10)},
-            {"ua", "PEREIRA 10/09/2019 10:05:00"}, {"imp", "N"}, {"tv", "N"}}),
+         p({{"c", 16},
+            {"area", "110,00"},
+            {"dg", QDate(2019, 9, 10)},
+            {"u", "PEREIRA 10/09/2019 10:00:00"},
+            {"ano", 19},
+            {"rod", "Retirar TAXA TPI  no site www.tpi.qz.gov.br  ou no PRONTO-JA"},
+            {"cont", "(99) 3210-1616"},
+            {"nl", "PAO DOURADO"},
+            {"end", "RUA 3, 40, CENTRO"},
+            {"usr", 1},
+            {"val", "136,90"},
+            {"siapi", "201900099999"},
+            {"sit", 1},
+            {"dc", QDate(2019, 10, 10)},
+            {"ua", "PEREIRA 10/09/2019 10:05:00"},
+            {"imp", "N"},
+            {"tv", "N"}}),
          1},
         {"update servico",
          "update servico set SERVICO_VALOR = :val, SITUACAO_CODIGO = :sit, usuarioAlt = :ua, rodape = :rod "
          "where SERVICO_CODIGO = :id",
-         p({{"val", "128,67"}, {"sit", 4}, {"ua", "SOUZA 10/09/2019 10:00:00"}, {"rod", "RODAPE"}, {"id", 7}}), 1},
+         p({{"val", "128,67"},
+            {"sit", 4},
+            {"ua", "SOUZA 10/09/2019 10:00:00"},
+            {"rod", "RODAPE"},
+            {"id", 7}}),
+         1},
         {"add route", "update servico set rota = \"S\" where SERVICO_CODIGO = :cnp", p({{"cnp", 1}}), 1},
         {"remove route", "update servico set rota = \"N\" where SERVICO_CODIGO = :cnp", p({{"cnp", 2}}), 1},
-        {"service printed", "update servico set impresso = \"S\" where SERVICO_CODIGO = :cnp", p({{"cnp", 2}}), 1},
-        {"establishment printed", "update cliente set impresso = \"S\" where CLIENTE_CODIGO = :cnp", p({{"cnp", 16}}), 1},
+        {"service printed", "update servico set impresso = \"S\" where SERVICO_CODIGO = :cnp",
+         p({{"cnp", 2}}), 1},
+        {"establishment printed", "update cliente set impresso = \"S\" where CLIENTE_CODIGO = :cnp",
+         p({{"cnp", 16}}), 1},
         {"remove servico", "delete from servico where SERVICO_CODIGO = :id", p({{"id", 15}}), 1},
 
         // Requirements: settling addresses every row of the pair (rows 1 and 8).
@@ -464,34 +579,46 @@ QList<Case> writeCases()
          "insert into servico_exisgencia (data,idServico, idExisgencia, obs) values (:dt,:cdS, :cdE,:obs)",
          p({{"dt", now}, {"cdS", 12}, {"cdE", 7}, {"obs", "APRESENTAR ATESTADO DE BRIGADA DE INCENDIO"}}), 1},
         {"settle requirement",
-         "update servico_exisgencia set situacao = \"BAIXADA\" where idExisgencia = :cnp and idServico = :idServ",
+         "update servico_exisgencia set situacao = \"BAIXADA\" where idExisgencia = :cnp and idServico = "
+         ":idServ",
          p({{"cnp", 5}, {"idServ", 4}}), 2},
         {"reopen requirement",
-         "update servico_exisgencia set situacao = \"PENDENTE\" where idExisgencia = :cnp and idServico = :idServ",
+         "update servico_exisgencia set situacao = \"PENDENTE\" where idExisgencia = :cnp and idServico = "
+         ":idServ",
          p({{"cnp", 1}, {"idServ", 4}}), 1},
 
         // Boleto issuance, management, remittance and return.
         {"insert boleto",
-         "insert into servico_boleto (codServico, dataEmissao, valor, dataVencimento) values (:s, :e, :v, :d)",
+         "insert into servico_boleto (codServico, dataEmissao, valor, dataVencimento) values (:s, :e, :v, "
+         ":d)",
          p({{"s", 6}, {"e", QDate(2019, 9, 10)}, {"v", 1234.56}, {"d", QDate(2019, 10, 10)}}), 1},
         {"complete boleto",
-         "update servico_boleto set nossoNumero = :nn, objetivo = :obj, linhaDigitavel = :ld, codBarra = :cb, "
+         "update servico_boleto set nossoNumero = :nn, objetivo = :obj, linhaDigitavel = :ld, codBarra = "
+         ":cb, "
          "usuario = :user where idServicoBoleto = :idB",
-         p({{"nn", "0000000007"}, {"obj", "ANALISE DE PROJETO"},
+         p({{"nn", "0000000007"},
+            {"obj", "ANALISE DE PROJETO"},
             {"ld", "00190.00009 07300.215006 00000.007179 1 79020000012867"},
-            {"cb", "00191790200000128670000007300215000000000717"}, {"user", "PEREIRA"}, {"idB", 7}}),
+            {"cb", "00191790200000128670000007300215000000000717"},
+            {"user", "PEREIRA"},
+            {"idB", 7}}),
          1},
-        {"service fee slip", "update servico set taxaVistoria = \"S\" where SERVICO_CODIGO = :id", p({{"id", 6}}), 1},
-        {"boleto delivered", "update servico_boleto set remessa = \"BOLETO ENTREGUE\" where idServicoBoleto = :idB",
+        {"service fee slip", "update servico set taxaVistoria = \"S\" where SERVICO_CODIGO = :id",
+         p({{"id", 6}}), 1},
+        {"boleto delivered",
+         "update servico_boleto set remessa = \"BOLETO ENTREGUE\" where idServicoBoleto = :idB",
          p({{"idB", 7}}), 1},
-        {"edit boleto", "update servico_boleto set situacao = :sit, remessa = :rem where idServicoBoleto = :id",
+        {"edit boleto",
+         "update servico_boleto set situacao = :sit, remessa = :rem where idServicoBoleto = :id",
          p({{"sit", "LIQUIDADO SEM REGISTRO"}, {"rem", "AGUAR. RECEBIMENTO"}, {"id", 6}}), 1},
         {"remove boleto", "delete from servico_boleto where idServicoBoleto = :id", p({{"id", 9}}), 1},
         {"mark sent",
-         "update servico_boleto set dataRemessa = :dtr, remessa = \"ENVIADA AO BANCO\" where idServicoBoleto = :cnp",
+         "update servico_boleto set dataRemessa = :dtr, remessa = \"ENVIADA AO BANCO\" where idServicoBoleto "
+         "= :cnp",
          p({{"dtr", now}, {"cnp", 5}}), 1},
         {"return",
-         "update  servico_boleto set situacao = :sit , atualizacao = :hr, remessa = :sit where idServicoBoleto = :cb",
+         "update  servico_boleto set situacao = :sit , atualizacao = :hr, remessa = :sit where "
+         "idServicoBoleto = :cb",
          p({{"sit", QStringLiteral("Débito de Tarifas/Custas")}, {"hr", now}, {"cb", 6}}), 1},
 
         // City hall list and merge tools.
@@ -499,7 +626,8 @@ QList<Case> writeCases()
          p({{"st", "MEI"}, {"cnp", "15161718000137"}}), 3},
         {"merge cnpj", lines({"update servico set cliente_codigo = :bf", "where cliente_codigo = :bs"}),
          p({{"bf", 11}, {"bs", 10}}), 1},
-        {"merge bairro", lines({"update cliente set BAI_NU_SEQUENCIAL = :bf", "where BAI_NU_SEQUENCIAL = :bs"}),
+        {"merge bairro",
+         lines({"update cliente set BAI_NU_SEQUENCIAL = :bf", "where BAI_NU_SEQUENCIAL = :bs"}),
          p({{"bf", 2}, {"bs", 7}}), 1},
         {"merge street", lines({"update cliente set CLIENTE_RUA=:bf", "where CLIENTE_RUA=:bs"}),
          p({{"bf", "RUA DAS FLORES"}, {"bs", "R DAS FLORES"}}), 1},
@@ -521,28 +649,39 @@ QList<Plan> planCases()
 {
     return {
         {"establishments by neighbourhood",
-         "select * from cliente_view where 1 = 1 and bairro = 'SETOR 0005' order by LOC_NU_SEQUENCIAL,bairro,endereco limit 0,10"},
+         "select * from cliente_view where 1 = 1 and bairro = 'SETOR 0005' order by "
+         "LOC_NU_SEQUENCIAL,bairro,endereco limit 0,10"},
         {"establishments by city",
-         "select * from cliente_view where 1 = 1 and cidade = 'CIDADE 07' order by LOC_NU_SEQUENCIAL,bairro,endereco limit 0,10"},
+         "select * from cliente_view where 1 = 1 and cidade = 'CIDADE 07' order by "
+         "LOC_NU_SEQUENCIAL,bairro,endereco limit 0,10"},
         {"establishment by cnpj", "select * from cliente where CLIENTE_CNPJ_CPF = '00007919000101'"},
         {"fee by cnpj", "explain update cliente set valorTaxa = 1 where CLIENTE_CNPJ_CPF = '00007919000101'"},
         {"services by neighbourhood",
-         "select * from servico_vw where 1 = 1 and bairro = 'SETOR 0005' order by bairro,CLIENTE_RUA,CLIENTE_NUMERO_END limit 0,10"},
+         "select * from servico_vw where 1 = 1 and bairro = 'SETOR 0005' order by "
+         "bairro,CLIENTE_RUA,CLIENTE_NUMERO_END limit 0,10"},
         {"services by city",
-         "select * from servico_vw where 1 = 1 and cidade = 'CIDADE 07' order by bairro,CLIENTE_RUA,CLIENTE_NUMERO_END limit 0,10"},
+         "select * from servico_vw where 1 = 1 and cidade = 'CIDADE 07' order by "
+         "bairro,CLIENTE_RUA,CLIENTE_NUMERO_END limit 0,10"},
         {"services by inspector",
-         "select * from servico_vw where 1 = 1 and codVistoriador = 5 order by bairro,CLIENTE_RUA,CLIENTE_NUMERO_END limit 0,10"},
-        {"services of establishment", "select * from servico_vw where codCliente = 1234 order by dataGerada desc"},
+         "select * from servico_vw where 1 = 1 and codVistoriador = 5 order by "
+         "bairro,CLIENTE_RUA,CLIENTE_NUMERO_END limit 0,10"},
+        {"services of establishment",
+         "select * from servico_vw where codCliente = 1234 order by dataGerada desc"},
         {"fee alert", "select * from servico_vw where situacao = \"GERAR TAXA\""},
         {"boletos by inspector",
-         "select * from servico_boleto_vw where 1 = 1 and vistoriadorGuerra = 'GUERRA05' order by dataEmissao limit 0,50"},
+         "select * from servico_boleto_vw where 1 = 1 and vistoriadorGuerra = 'GUERRA05' order by "
+         "dataEmissao limit 0,50"},
         {"boletos by neighbourhood",
-         "select * from servico_boleto_vw where 1 = 1 and bairro = 'SETOR 0005' order by dataEmissao limit 0,50"},
+         "select * from servico_boleto_vw where 1 = 1 and bairro = 'SETOR 0005' order by dataEmissao limit "
+         "0,50"},
         {"boletos to remit",
-         "select * from servico_boleto_vw where 1 = 1 and remessa = 'BOLETO ENTREGUE' order by dataEmissao limit 0,50"},
-        {"boletos of service", "select * from servico_boleto_vw where  codServico = 4321 order by dataEmissao limit 0,50"},
+         "select * from servico_boleto_vw where 1 = 1 and remessa = 'BOLETO ENTREGUE' order by dataEmissao "
+         "limit 0,50"},
+        {"boletos of service",
+         "select * from servico_boleto_vw where  codServico = 4321 order by dataEmissao limit 0,50"},
         {"requirements by inspector",
-         "select * from exisgencia_vw where 1 = 1 and vistoriadorGuerra = 'GUERRA05' order by data limit 0,50"},
+         "select * from exisgencia_vw where 1 = 1 and vistoriadorGuerra = 'GUERRA05' order by data limit "
+         "0,50"},
         {"requirements of service", "select  * from exisgencia_vw where idServico = 4321"},
     };
 }
@@ -562,8 +701,8 @@ private:
     QString client(const QString &database, const QByteArray &input)
     {
         QProcess proc;
-        QStringList args{QStringLiteral("--no-defaults"), QStringLiteral("--socket=") + m_socket,
-                         QStringLiteral("-uroot")};
+        QStringList args {QStringLiteral("--no-defaults"), QStringLiteral("--socket=") + m_socket,
+                          QStringLiteral("-uroot")};
         if (!database.isEmpty())
             args << database;
         proc.start(QStringLiteral("mariadb"), args);
@@ -588,10 +727,11 @@ private:
 
     QString createDatabase(const QString &name)
     {
-        return client(QString(), QStringLiteral("DROP DATABASE IF EXISTS `%1`; CREATE DATABASE `%1` "
-                                                "CHARACTER SET utf8mb4 COLLATE utf8mb4_unicode_ci;")
-                                     .arg(name)
-                                     .toUtf8());
+        return client(QString(),
+                      QStringLiteral("DROP DATABASE IF EXISTS `%1`; CREATE DATABASE `%1` "
+                                     "CHARACTER SET utf8mb4 COLLATE utf8mb4_unicode_ci;")
+                          .arg(name)
+                          .toUtf8());
     }
 
     void openConnection(const QString &connName, const QString &database)
@@ -672,8 +812,10 @@ private Q_SLOTS:
         QVERIFY2(error.isEmpty(), qPrintable(error));
         error = client(kPlanDb, schema);
         QVERIFY2(error.isEmpty(), qPrintable(error));
-        error = client(kPlanDb, "SET @n_clientes = 20000, @n_servicos = 50000, @n_boletos = 50000, "
-                                "@n_exigencias = 10000;\n" + seed);
+        error = client(kPlanDb,
+                       "SET @n_clientes = 20000, @n_servicos = 50000, @n_boletos = 50000, "
+                       "@n_exigencias = 10000;\n"
+                           + seed);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         openConnection(kPlanConn, kPlanDb);
         QSqlQuery count(QSqlDatabase::database(kPlanConn));
@@ -689,23 +831,26 @@ private Q_SLOTS:
         QSqlDatabase::database(kPlanConn).close();
         QSqlDatabase::removeDatabase(kConn);
         QSqlDatabase::removeDatabase(kPlanConn);
-        const QString error = client(QString(), QStringLiteral("DROP DATABASE IF EXISTS `%1`; "
-                                                               "DROP DATABASE IF EXISTS `%2`;")
-                                                    .arg(kDb, kPlanDb)
-                                                    .toUtf8());
+        const QString error = client(QString(),
+                                     QStringLiteral("DROP DATABASE IF EXISTS `%1`; "
+                                                    "DROP DATABASE IF EXISTS `%2`;")
+                                         .arg(kDb, kPlanDb)
+                                         .toUtf8());
         QVERIFY2(error.isEmpty(), qPrintable(error));
     }
 
     void storage()
     {
         QSqlQuery q(db());
-        QVERIFY(q.exec(QStringLiteral("select TABLE_NAME, ENGINE, TABLE_COLLATION from information_schema.TABLES "
-                                      "where TABLE_SCHEMA = database() and TABLE_TYPE = 'BASE TABLE'")));
+        QVERIFY(
+            q.exec(QStringLiteral("select TABLE_NAME, ENGINE, TABLE_COLLATION from information_schema.TABLES "
+                                  "where TABLE_SCHEMA = database() and TABLE_TYPE = 'BASE TABLE'")));
         int tables = 0;
         while (q.next()) {
             ++tables;
             QVERIFY2(q.value(1).toString() == QLatin1String("InnoDB"), qPrintable(q.value(0).toString()));
-            QVERIFY2(q.value(2).toString().startsWith(QLatin1String("utf8mb4")), qPrintable(q.value(0).toString()));
+            QVERIFY2(q.value(2).toString().startsWith(QLatin1String("utf8mb4")),
+                     qPrintable(q.value(0).toString()));
         }
         QVERIFY(tables >= 14);
 
@@ -735,26 +880,33 @@ private Q_SLOTS:
             "atualizacao:datetime dataDescarga:datetime dataRemessa:datetime");
         const QList<std::pair<const char *, QString>> rows = {
             {"cliente",
-             "CLIENTE_CODIGO:int CLIENTE_DATA_CADASTRO:date CLIENTE_CNPJ_CPF CLIENTE_RAZAO_SOCIAL CLIENTE_FANTASIA "
+             "CLIENTE_CODIGO:int CLIENTE_DATA_CADASTRO:date CLIENTE_CNPJ_CPF CLIENTE_RAZAO_SOCIAL "
+             "CLIENTE_FANTASIA "
              "CLIENTE_CEP LOC_NU_SEQUENCIAL:int BAI_NU_SEQUENCIAL CLIENTE_RUA CLIENTE_NUMERO_END CLIENTE_QD "
-             "CLIENTE_LT CLIENTE_COMPLEM CLIENTE_FONE_EMPRESA CLIENTE_TEL_CONTATO ATIVID_CODIGO:int CLIENTE_MAIL "
+             "CLIENTE_LT CLIENTE_COMPLEM CLIENTE_FONE_EMPRESA CLIENTE_TEL_CONTATO ATIVID_CODIGO:int "
+             "CLIENTE_MAIL "
              "CLIENTE_AREA CLIENTE_NIVEL:int CLIENTE_ALTERACAO:datetime CLIENTE_USUARIO:int CLIENTE_SITUACAO "
              "situacao impresso siapi cnai valorTaxa:double isento tipoEmpresa dataAbertura:date"},
-            {"bairros", "BAI_NU_SEQUENCIAL:int UFE_SG LOC_NU_SEQUENCIAL:int BAI_NO BAI_NO_ABREV BAI_QD BAI_QUADRANTE"},
+            {"bairros",
+             "BAI_NU_SEQUENCIAL:int UFE_SG LOC_NU_SEQUENCIAL:int BAI_NO BAI_NO_ABREV BAI_QD BAI_QUADRANTE"},
             {"localidade", "LOC_NU_SEQUENCIAL:int LOC_NO"},
             {"atividade", "ATIVID_CODIGO:int ATIVID_DESCRICAO RISCO_CODIGO:int cidadeSegura"},
             {"servico",
-             "SERVICO_CODIGO:int SERVICO_PROTOCOLO SERVICO_SIAPI CLIENTE_CODIGO:int TIPO_SERVICO_CODIGO SERVICO_AREA "
+             "SERVICO_CODIGO:int SERVICO_PROTOCOLO SERVICO_SIAPI CLIENTE_CODIGO:int TIPO_SERVICO_CODIGO "
+             "SERVICO_AREA "
              "SERVICO_VALOR USUARIO_CODIGO:int ano:int SERVICO_DATA_GERADA:date dataCadastro:datetime "
              "SERVICO_DATA_REALIZADA:date SERVICO_PRAZO:date SITUACAO_CODIGO:int SERVICO_TIPO_OCUPACAO "
-             "RISCO_NIVEL_CODIGO:int PREVENTIVO_CODIGO:int GLP_CODIGO:int impresso observacao endereco rodape "
+             "RISCO_NIVEL_CODIGO:int PREVENTIVO_CODIGO:int GLP_CODIGO:int impresso observacao endereco "
+             "rodape "
              "cerconEntregue taxaVistoria certPrevia rota dataCercon:date usuario usuarioAlt nomeLocal "
              "contatoVistoria barrasTpi valorTpi:double vencimentoTpi:date codBarra subCodBarra"},
             {"situacao", "SITUACAO_CODIGO:int SITUACAO_DESCRICAO"},
             {"servico_boleto", boleto},
             {"usuario",
-             "USUARIO_CODIGO:int USUARIO_CPF USUARIO_NOME rg GRADUACAO_CODIGO:int USUARIO_GUERRA FUNCAO_CODIGO:int "
-             "senha USUARIO_STATUS USUARIO_ASSINATURA assinatura unidade verCodBarra cadServico removerServico "
+             "USUARIO_CODIGO:int USUARIO_CPF USUARIO_NOME rg GRADUACAO_CODIGO:int USUARIO_GUERRA "
+             "FUNCAO_CODIGO:int "
+             "senha USUARIO_STATUS USUARIO_ASSINATURA assinatura unidade verCodBarra cadServico "
+             "removerServico "
              "cadBoleto removerBoleto confUsuario ativo USUARIO_NIVEL"},
             {"configuracao", "ufir:double unidade versao"},
             {"unidade", "idUnidade:int nomeUnidade"},
@@ -766,28 +918,35 @@ private Q_SLOTS:
              "dataProtocolo:date dataInicial:date dataValidade:date numSiapi sistPreventivo inspecao "
              "dataServico:date numTitulo valorTitulo:double dataVencimentoTitulo:date"},
             {"cliente_view",
-             "CLIENTE_CODIGO:int CLIENTE_CNPJ_CPF CLIENTE_RAZAO_SOCIAL CLIENTE_FANTASIA CLIENTE_DATA_CADASTRO:date "
-             "CLIENTE_CEP CLIENTE_RUA CLIENTE_NUMERO_END CLIENTE_FONE_EMPRESA CLIENTE_TEL_CONTATO CLIENTE_AREA "
+             "CLIENTE_CODIGO:int CLIENTE_CNPJ_CPF CLIENTE_RAZAO_SOCIAL CLIENTE_FANTASIA "
+             "CLIENTE_DATA_CADASTRO:date "
+             "CLIENTE_CEP CLIENTE_RUA CLIENTE_NUMERO_END CLIENTE_FONE_EMPRESA CLIENTE_TEL_CONTATO "
+             "CLIENTE_AREA "
              "situacao impresso siapi cnai valorTaxa:double isento tipoEmpresa dataAbertura:date "
              "LOC_NU_SEQUENCIAL:bigint BAI_NU_SEQUENCIAL:bigint ATIVID_CODIGO:bigint cidade bairro atividade "
              "cidadeSegura endereco enderecoSemBairro email vistoriadorGuerra vistoriadorGraduacao "
              "GRADUACAO_DESCRICAO visotriadorrg"},
             {"servico_vw",
-             "SERVICO_CODIGO:int codCliente:int dataGerada:date dataCadastro:datetime situacao SITUACAO_CODIGO:int "
+             "SERVICO_CODIGO:int codCliente:int dataGerada:date dataCadastro:datetime situacao "
+             "SITUACAO_CODIGO:int "
              "valor area impresso rota rodape observacao nomeLocal contatoVistoria barrasTpi valorTpi:double "
-             "vencimentoTpi:date codVistoriador:int vistoriadorGuerra vistoriadorGraduacao visotriadorrg cidade "
+             "vencimentoTpi:date codVistoriador:int vistoriadorGuerra vistoriadorGraduacao visotriadorrg "
+             "cidade "
              "bairro cidadeSegura endereco endereco2 enderecoSemBairro cliente_rua CLIENTE_CNPJ_CPF "
-             "CLIENTE_RAZAO_SOCIAL CLIENTE_FANTASIA CLIENTE_DATA_CADASTRO:date CLIENTE_CEP CLIENTE_NUMERO_END "
+             "CLIENTE_RAZAO_SOCIAL CLIENTE_FANTASIA CLIENTE_DATA_CADASTRO:date CLIENTE_CEP "
+             "CLIENTE_NUMERO_END "
              "CLIENTE_FONE_EMPRESA CLIENTE_TEL_CONTATO CLIENTE_AREA cnai siapi valorTaxa:double atividade "
              "tipoEmpresa email LOC_NU_SEQUENCIAL:bigint BAI_NU_SEQUENCIAL:bigint ATIVID_CODIGO:bigint "
              "situacaoEmpresa"},
             {"servico_boleto_vw",
-             boleto + " codCliente:int CLIENTE_CNPJ_CPF CLIENTE_RAZAO_SOCIAL CLIENTE_FANTASIA fantasia "
-                      "CLIENTE_TEL_CONTATO cliente_rua endereco2 bairro cidade cep tipoEmpresa email area siapi "
-                      "nomeLocal observacao contatoVistoria barrasTpi valorTpi:double vencimentoTpi:date "
-                      "dataCadastro:datetime vistoriadorGuerra visotriadorrg"},
+             boleto
+                 + " codCliente:int CLIENTE_CNPJ_CPF CLIENTE_RAZAO_SOCIAL CLIENTE_FANTASIA fantasia "
+                   "CLIENTE_TEL_CONTATO cliente_rua endereco2 bairro cidade cep tipoEmpresa email area siapi "
+                   "nomeLocal observacao contatoVistoria barrasTpi valorTpi:double vencimentoTpi:date "
+                   "dataCadastro:datetime vistoriadorGuerra visotriadorrg"},
             {"exisgencia_vw",
-             "idExisgencia:int descricao codigo idServico:int obs situacao data:datetime razao cnpj bairro cidade "
+             "idExisgencia:int descricao codigo idServico:int obs situacao data:datetime razao cnpj bairro "
+             "cidade "
              "vistoriadorGuerra"},
             {"usuario_vw", "USUARIO_CODIGO:int USUARIO_GUERRA GRADUACAO_DESCRICAO"},
         };
@@ -820,7 +979,7 @@ private Q_SLOTS:
             }
             const QString have = types.value(name);
             const bool text = have == QLatin1String("varchar") || have == QLatin1String("text")
-                              || have == QLatin1String("char") || have == QLatin1String("mediumtext");
+                || have == QLatin1String("char") || have == QLatin1String("mediumtext");
             if (want.isEmpty() ? !text : have != want)
                 problems << QStringLiteral("%1 is %2").arg(name, have);
         }
@@ -838,7 +997,8 @@ private Q_SLOTS:
         QCOMPARE(run(q,
                      "insert into servico_boleto (codServico, dataEmissao, valor, dataVencimento) "
                      "values (:s, :e, :v, :d)",
-                     p({{"s", 6}, {"e", QDate::currentDate()}, {"v", 10.5}, {"d", QDate::currentDate()}}), &error),
+                     p({{"s", 6}, {"e", QDate::currentDate()}, {"v", 10.5}, {"d", QDate::currentDate()}}),
+                     &error),
                  1);
         const QVariant id = q.lastInsertId();
         QVERIFY(id.toInt() > 13);
@@ -851,11 +1011,12 @@ private Q_SLOTS:
 
         // The longest status text of the return file fits both columns whole.
         const QString longest = QStringLiteral("Débito de Tarifas/Custas");
-        QCOMPARE(run(q, "update servico_boleto set situacao = :sit, remessa = :sit where idServicoBoleto = :id",
+        QCOMPARE(run(q,
+                     "update servico_boleto set situacao = :sit, remessa = :sit where idServicoBoleto = :id",
                      p({{"sit", longest}, {"id", id}}), &error),
                  1);
-        QCOMPARE(run(q, "select situacao, remessa from servico_boleto where idServicoBoleto = :id", p({{"id", id}}),
-                     &error),
+        QCOMPARE(run(q, "select situacao, remessa from servico_boleto where idServicoBoleto = :id",
+                     p({{"id", id}}), &error),
                  1);
         QVERIFY(q.first());
         QCOMPARE(q.value(0).toString(), longest);
@@ -863,8 +1024,10 @@ private Q_SLOTS:
 
         // A requirement raised without a situation is pending.
         QCOMPARE(run(q,
-                     "insert into servico_exisgencia (data,idServico, idExisgencia, obs) values (:dt,:cdS, :cdE,:obs)",
-                     p({{"dt", QDateTime::currentDateTime()}, {"cdS", 3}, {"cdE", 2}, {"obs", "SINALIZAR"}}), &error),
+                     "insert into servico_exisgencia (data,idServico, idExisgencia, obs) values (:dt,:cdS, "
+                     ":cdE,:obs)",
+                     p({{"dt", QDateTime::currentDateTime()}, {"cdS", 3}, {"cdE", 2}, {"obs", "SINALIZAR"}}),
+                     &error),
                  1);
         QCOMPARE(run(q, "select situacao from servico_exisgencia where idServicoExisgencia = :id",
                      p({{"id", q.lastInsertId()}}), &error),
@@ -873,10 +1036,11 @@ private Q_SLOTS:
         QCOMPARE(q.value(0).toString(), QStringLiteral("PENDENTE"));
 
         // A new service is stamped with its registration moment.
-        QCOMPARE(run(q, "insert into servico (CLIENTE_CODIGO, ano) values (:c, :a)", p({{"c", 16}, {"a", 19}}), &error),
+        QCOMPARE(run(q, "insert into servico (CLIENTE_CODIGO, ano) values (:c, :a)",
+                     p({{"c", 16}, {"a", 19}}), &error),
                  1);
-        QCOMPARE(run(q, "select dataCadastro from servico where SERVICO_CODIGO = :id", p({{"id", q.lastInsertId()}}),
-                     &error),
+        QCOMPARE(run(q, "select dataCadastro from servico where SERVICO_CODIGO = :id",
+                     p({{"id", q.lastInsertId()}}), &error),
                  1);
         QVERIFY(q.first());
         QVERIFY(q.value(0).toDateTime().isValid());
@@ -890,11 +1054,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("view");
         QTest::addColumn<QString>("base");
-        QTest::newRow("cliente_view") << "cliente_view" << "cliente";
-        QTest::newRow("servico_vw") << "servico_vw" << "servico";
-        QTest::newRow("servico_boleto_vw") << "servico_boleto_vw" << "servico_boleto";
-        QTest::newRow("exisgencia_vw") << "exisgencia_vw" << "servico_exisgencia";
-        QTest::newRow("usuario_vw") << "usuario_vw" << "usuario";
+        QTest::newRow("cliente_view") << "cliente_view"
+                                      << "cliente";
+        QTest::newRow("servico_vw") << "servico_vw"
+                                    << "servico";
+        QTest::newRow("servico_boleto_vw") << "servico_boleto_vw"
+                                           << "servico_boleto";
+        QTest::newRow("exisgencia_vw") << "exisgencia_vw"
+                                       << "servico_exisgencia";
+        QTest::newRow("usuario_vw") << "usuario_vw"
+                                    << "usuario";
     }
 
     void oneRowPerBaseRow()
@@ -912,16 +1081,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("sql");
         QTest::addColumn<QVariant>("expected");
         // Neighbourhood stored as text, joined by number.
-        QTest::newRow("bairro of establishment 7") << "select bairro from cliente_view where CLIENTE_CODIGO = 7"
-                                                   << QVariant("ST AEROPORTO");
+        QTest::newRow("bairro of establishment 7")
+            << "select bairro from cliente_view where CLIENTE_CODIGO = 7" << QVariant("ST AEROPORTO");
         QTest::newRow("number of a missing bairro")
             << "select BAI_NU_SEQUENCIAL from cliente_view where CLIENTE_CODIGO = 10" << QVariant(99);
         QTest::newRow("missing bairro has no name")
-            << "select count(*) from cliente_view where CLIENTE_CODIGO = 10 and bairro is null" << QVariant(1);
+            << "select count(*) from cliente_view where CLIENTE_CODIGO = 10 and bairro is null"
+            << QVariant(1);
         QTest::newRow("address") << "select endereco from cliente_view where CLIENTE_CODIGO = 1"
                                  << QVariant("AVENIDA BRASIL, 1250, CENTRO");
         QTest::newRow("address without bairro")
-            << "select enderecoSemBairro from cliente_view where CLIENTE_CODIGO = 1" << QVariant("AVENIDA BRASIL, 1250");
+            << "select enderecoSemBairro from cliente_view where CLIENTE_CODIGO = 1"
+            << QVariant("AVENIDA BRASIL, 1250");
         QTest::newRow("establishment inspector rank")
             << "select concat(vistoriadorGraduacao, ' ', vistoriadorGuerra, ' ', GRADUACAO_DESCRICAO, ' ', "
                "visotriadorrg) from cliente_view where CLIENTE_CODIGO = 1"
@@ -930,28 +1101,33 @@ private Q_SLOTS:
         QTest::newRow("service address") << "select endereco from servico_vw where SERVICO_CODIGO = 4"
                                          << QVariant("RUA DA INDUSTRIA, S/N, QD 12, LT 4, SETOR INDUSTRIAL");
         QTest::newRow("service address falls back")
-            << "select endereco from servico_vw where SERVICO_CODIGO = 10" << QVariant("RUA DOS MECANICOS, 17, VILA NOVA");
+            << "select endereco from servico_vw where SERVICO_CODIGO = 10"
+            << QVariant("RUA DOS MECANICOS, 17, VILA NOVA");
         QTest::newRow("service status and establishment situation")
             << "select concat(situacao, ' / ', situacaoEmpresa) from servico_vw where SERVICO_CODIGO = 7"
             << QVariant("COMISSAO TECNICA / MEI");
-        QTest::newRow("service inspector")
-            << "select concat(codVistoriador, ' ', vistoriadorGuerra, ' ', vistoriadorGraduacao, ' ', visotriadorrg) "
-               "from servico_vw where SERVICO_CODIGO = 1"
-            << QVariant("2 SOUZA 2º SGT 1002");
-        QTest::newRow("orphan service") << "select count(*) from servico_vw where SERVICO_CODIGO = 16 and "
-                                           "codCliente = 999 and CLIENTE_RAZAO_SOCIAL is null and situacao is null"
-                                        << QVariant(1);
-        QTest::newRow("boleto address") << "select endereco2 from servico_boleto_vw where idServicoBoleto = 10"
-                                        << QVariant("R DAS FLORES, 12 - SETOR AEROPORTO");
+        QTest::newRow("service inspector") << "select concat(codVistoriador, ' ', vistoriadorGuerra, ' ', "
+                                              "vistoriadorGraduacao, ' ', visotriadorrg) "
+                                              "from servico_vw where SERVICO_CODIGO = 1"
+                                           << QVariant("2 SOUZA 2º SGT 1002");
+        QTest::newRow("orphan service")
+            << "select count(*) from servico_vw where SERVICO_CODIGO = 16 and "
+               "codCliente = 999 and CLIENTE_RAZAO_SOCIAL is null and situacao is null"
+            << QVariant(1);
+        QTest::newRow("boleto address")
+            << "select endereco2 from servico_boleto_vw where idServicoBoleto = 10"
+            << QVariant("R DAS FLORES, 12 - SETOR AEROPORTO");
         QTest::newRow("boleto service and establishment")
-            << "select concat(codCliente, ' ', siapi, ' ', area, ' ', fantasia, ' ', cep, ' ', vistoriadorGuerra) "
+            << "select concat(codCliente, ' ', siapi, ' ', area, ' ', fantasia, ' ', cep, ' ', "
+               "vistoriadorGuerra) "
                "from servico_boleto_vw where idServicoBoleto = 7"
             << QVariant("8 ANAL. PROJ 95,50 DROGARIA VIDA 99990100 SOUZA");
-        QTest::newRow("requirement") << "select concat(codigo, ' ', razao, ' ', cnpj, ' ', cidade) from exisgencia_vw "
-                                        "where idServicoExisgencia = 7"
-                                     << QVariant("09 OFICINA MECANICA PISTAO LTDA ME 77888999000181 SAO BENTO DO QUARTZO");
-        QTest::newRow("inspector rank") << "select GRADUACAO_DESCRICAO from usuario_vw where USUARIO_CODIGO = 1"
-                                        << QVariant("CAPITAO");
+        QTest::newRow("requirement")
+            << "select concat(codigo, ' ', razao, ' ', cnpj, ' ', cidade) from exisgencia_vw "
+               "where idServicoExisgencia = 7"
+            << QVariant("09 OFICINA MECANICA PISTAO LTDA ME 77888999000181 SAO BENTO DO QUARTZO");
+        QTest::newRow("inspector rank")
+            << "select GRADUACAO_DESCRICAO from usuario_vw where USUARIO_CODIGO = 1" << QVariant("CAPITAO");
     }
 
     void viewValues()
@@ -1038,17 +1214,20 @@ private Q_SLOTS:
     {
         QFETCH(QString, sql);
         QSqlQuery q(QSqlDatabase::database(kPlanConn));
-        const QString explain = sql.startsWith(QLatin1String("explain")) ? sql : QStringLiteral("explain ") + sql;
+        const QString explain
+            = sql.startsWith(QLatin1String("explain")) ? sql : QStringLiteral("explain ") + sql;
         QVERIFY2(q.exec(explain), qPrintable(q.lastError().text()));
-        const QStringList big{"c", "s", "sb", "se", "cliente", "servico", "servico_boleto", "servico_exisgencia"};
+        const QStringList big {
+            "c", "s", "sb", "se", "cliente", "servico", "servico_boleto", "servico_exisgencia"};
         QStringList plan;
         while (q.next()) {
             const QString table = q.record().value(QStringLiteral("table")).toString();
             const QString type = q.record().value(QStringLiteral("type")).toString();
             plan << table + QLatin1Char(':') + type;
             if (big.contains(table))
-                QVERIFY2(type != QLatin1String("ALL") && type != QLatin1String("index"),
-                         qPrintable(QStringLiteral("reads %1 whole: %2").arg(table, plan.join(QLatin1Char(' ')))));
+                QVERIFY2(
+                    type != QLatin1String("ALL") && type != QLatin1String("index"),
+                    qPrintable(QStringLiteral("reads %1 whole: %2").arg(table, plan.join(QLatin1Char(' ')))));
         }
         QVERIFY(!plan.isEmpty());
     }

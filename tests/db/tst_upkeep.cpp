@@ -5,8 +5,8 @@
 #include "db/query.h"
 #include "support/testdb.h"
 
-#include <QProcess>
 #include <QCoreApplication>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,8 +19,8 @@ bool runScript(const QString &command)
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(QStringLiteral("bash"),
-            {QStringLiteral("-c"), QStringLiteral("source '%1/scripts/lib.sh' && %2")
-                                       .arg(TestDb::sourceDir(), command)});
+            {QStringLiteral("-c"),
+             QStringLiteral("source '%1/scripts/lib.sh' && %2").arg(TestDb::sourceDir(), command)});
     const bool finished = p.waitForFinished(120000);
     lastOutput = QString::fromUtf8(p.readAll());
     return finished && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
@@ -40,7 +40,7 @@ class TstUpkeep : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir{QStringLiteral("/tmp/qzup.XXXXXX")};
+    QTemporaryDir m_dir {QStringLiteral("/tmp/qzup.XXXXXX")};
     int m_port = 0;
 
     bool start() { return runScript(QStringLiteral("db_start '%1' %2").arg(m_dir.path()).arg(m_port)); }
@@ -52,9 +52,10 @@ private Q_SLOTS:
         REQUIRE_TEST_DB();
         m_port = freePort();
         QVERIFY2(start(), qPrintable(lastOutput));
-        QVERIFY(runScript(QStringLiteral(
-            "db_sql '%1' -e \"CREATE USER 'qz_up'@'127.0.0.1' IDENTIFIED BY 'segredo'; "
-            "CREATE DATABASE up; GRANT ALL ON up.* TO 'qz_up'@'127.0.0.1'\"").arg(m_dir.path())));
+        QVERIFY(runScript(
+            QStringLiteral("db_sql '%1' -e \"CREATE USER 'qz_up'@'127.0.0.1' IDENTIFIED BY 'segredo'; "
+                           "CREATE DATABASE up; GRANT ALL ON up.* TO 'qz_up'@'127.0.0.1'\"")
+                .arg(m_dir.path())));
         ConnectionSettings s;
         s.host = QStringLiteral("127.0.0.1");
         s.port = m_port;

@@ -15,8 +15,7 @@
 namespace Est {
 
 // A control of a window by objectName; the test stops when it is missing.
-template<typename T>
-T *get(const QObject *window, const QString &name)
+template<typename T> T *get(const QObject *window, const QString &name)
 {
     T *c = window->findChild<T *>(name);
     if (!c)
@@ -87,9 +86,8 @@ inline QStringList column(const Query &q, const QString &field)
 // Numbers as a sorted list of texts, for comparing sets of rows.
 inline QStringList sorted(QStringList list)
 {
-    std::sort(list.begin(), list.end(), [](const QString &a, const QString &b) {
-        return a.toLongLong() < b.toLongLong();
-    });
+    std::sort(list.begin(), list.end(),
+              [](const QString &a, const QString &b) { return a.toLongLong() < b.toLongLong(); });
     return list;
 }
 

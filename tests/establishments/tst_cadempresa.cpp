@@ -40,11 +40,10 @@ class TstCadEmpresa : public QObject
     Q_OBJECT
 
     BasicShell *shell = nullptr;
-    FixedClock clock{QDateTime(kHoje, QTime(10, 0))};
+    FixedClock clock {QDateTime(kHoje, QTime(10, 0))};
     TfrmCadEmpresa *w = nullptr;
 
-    template<typename T>
-    T *c(const char *name) { return get<T>(w, QString::fromLatin1(name)); }
+    template<typename T> T *c(const char *name) { return get<T>(w, QString::fromLatin1(name)); }
     QLineEdit *box(const char *name) { return c<QLineEdit>(name); }
     void click(const char *name) { c<QPushButton>(name)->click(); }
 
@@ -106,15 +105,23 @@ private Q_SLOTS:
         const QString cnpj = QStringLiteral("12312312000199");
         const QString cpf = QStringLiteral("12312312399");
         const QString q = QStringLiteral("Deseja alterar a Situacao?");
-        QTest::newRow("atividade") << "atividade" << pj << cnpj << true << QStringList{"Defina a Atividade"} << "edtAtividade";
-        QTest::newRow("situacao") << "situacao" << pj << cnpj << true << QStringList{"Defina a situacao da empresa"} << "cbSituacao";
-        QTest::newRow("tipo") << "tipo" << pj << cnpj << true << QStringList{"Defina o tipo da empresa"} << "cbTipoEmpresa";
-        QTest::newRow("telefone") << "telefone" << pj << cnpj << true << QStringList{"Defina o telefone de contato"} << "edtTelefone";
-        QTest::newRow("cep 7") << "cep7" << pj << cnpj << true << QStringList{"Verifique o CEP"} << "edtCep";
-        QTest::newRow("cep 9") << "cep9" << pj << cnpj << true << QStringList{"Verifique o CEP"} << "edtCep";
-        QTest::newRow("answered no") << "" << pj << cnpj << false << QStringList{q} << "";
-        QTest::newRow("cnpj with 11 digits") << "" << pj << cpf << true << QStringList{q, "Verifique a quantidade de digitos do CNPJ"} << "edtCpfCnpj";
-        QTest::newRow("cpf with 14 digits") << "" << pf << cnpj << true << QStringList{q, "Verifique a quantidade de digitos do CPF"} << "edtCpfCnpj";
+        QTest::newRow("atividade") << "atividade" << pj << cnpj << true << QStringList {"Defina a Atividade"}
+                                   << "edtAtividade";
+        QTest::newRow("situacao") << "situacao" << pj << cnpj << true
+                                  << QStringList {"Defina a situacao da empresa"} << "cbSituacao";
+        QTest::newRow("tipo") << "tipo" << pj << cnpj << true << QStringList {"Defina o tipo da empresa"}
+                              << "cbTipoEmpresa";
+        QTest::newRow("telefone") << "telefone" << pj << cnpj << true
+                                  << QStringList {"Defina o telefone de contato"} << "edtTelefone";
+        QTest::newRow("cep 7") << "cep7" << pj << cnpj << true << QStringList {"Verifique o CEP"} << "edtCep";
+        QTest::newRow("cep 9") << "cep9" << pj << cnpj << true << QStringList {"Verifique o CEP"} << "edtCep";
+        QTest::newRow("answered no") << "" << pj << cnpj << false << QStringList {q} << "";
+        QTest::newRow("cnpj with 11 digits")
+            << "" << pj << cpf << true << QStringList {q, "Verifique a quantidade de digitos do CNPJ"}
+            << "edtCpfCnpj";
+        QTest::newRow("cpf with 14 digits")
+            << "" << pf << cnpj << true << QStringList {q, "Verifique a quantidade de digitos do CPF"}
+            << "edtCpfCnpj";
     }
     void confirmChecks()
     {
@@ -137,7 +144,8 @@ private Q_SLOTS:
             clearBox(box("edtTelefone"));
         if (breaks.startsWith(QLatin1String("cep"))) {
             clearBox(box("edtCep"));
-            type(box("edtCep"), breaks == QLatin1String("cep7") ? QStringLiteral("9999010") : QStringLiteral("999901000"));
+            type(box("edtCep"),
+                 breaks == QLatin1String("cep7") ? QStringLiteral("9999010") : QStringLiteral("999901000"));
         }
         const int antes = count(QStringLiteral("cliente"));
         ScriptedMessages msgs;
@@ -153,8 +161,10 @@ private Q_SLOTS:
         QCOMPARE(msgs.pendingAnswers(), perguntou ? 0 : 1);
         // Numbers go into the row only once the question was answered Yes.
         const bool copiados = perguntou && answer;
-        QCOMPARE(w->zqContribuinte.text(QStringLiteral("BAI_NU_SEQUENCIAL")), copiados ? QStringLiteral("3") : QString());
-        QCOMPARE(w->zqContribuinte.text(QStringLiteral("ATIVID_CODIGO")), copiados ? QStringLiteral("2") : QString());
+        QCOMPARE(w->zqContribuinte.text(QStringLiteral("BAI_NU_SEQUENCIAL")),
+                 copiados ? QStringLiteral("3") : QString());
+        QCOMPARE(w->zqContribuinte.text(QStringLiteral("ATIVID_CODIGO")),
+                 copiados ? QStringLiteral("2") : QString());
     }
 
     // The whole road of a new establishment, through the window's own
@@ -205,11 +215,12 @@ private Q_SLOTS:
 
         msgs.answerYes();
         click("btnConfirmar");
-        QCOMPARE(msgs.texts(), QStringList{QStringLiteral("Deseja alterar a Situacao?")});
+        QCOMPARE(msgs.texts(), QStringList {QStringLiteral("Deseja alterar a Situacao?")});
         QCOMPARE(msgs.entries().first().caption, QStringLiteral("Atenção!"));
         QVERIFY(!w->isVisible());
         const QString novo = QStringLiteral("CLIENTE_CNPJ_CPF = '12345678000195'");
-        auto col = [&](const char *name) { return stored(QStringLiteral("cliente"), QLatin1String(name), novo); };
+        auto col
+            = [&](const char *name) { return stored(QStringLiteral("cliente"), QLatin1String(name), novo); };
         QCOMPARE(col("CLIENTE_RAZAO_SOCIAL"), QStringLiteral("FERRAGENS SA  FILIAL 23 CENTRO"));
         QCOMPARE(col("CLIENTE_FANTASIA"), QStringLiteral("FERRAGENSCOM"));
         QCOMPARE(col("BAI_NU_SEQUENCIAL"), QStringLiteral("3"));
@@ -222,7 +233,8 @@ private Q_SLOTS:
         QCOMPARE(col("isento"), QStringLiteral("S"));
         QCOMPARE(col("situacao"), QStringLiteral("MEI"));
         QCOMPARE(col("CLIENTE_DATA_CADASTRO"), QStringLiteral("17/05/2024"));
-        QCOMPARE(stored(QStringLiteral("cliente_view"), QStringLiteral("bairro"), novo), QStringLiteral("JARDIM DAS ACACIAS"));
+        QCOMPARE(stored(QStringLiteral("cliente_view"), QStringLiteral("bairro"), novo),
+                 QStringLiteral("JARDIM DAS ACACIAS"));
     }
 
     // Opened on a row by number or by CNPJ: its activity and neighbourhood
@@ -236,10 +248,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("bairro");
         QTest::addColumn<QString>("atividade");
         QTest::addColumn<QString>("numeroGravado");
-        QTest::newRow("by number") << false << "2" << "CENTRO" << "JARDIM DAS ACACIAS" << "RESTAURANTES E SIMILARES" << "3";
-        QTest::newRow("by cnpj") << true << "33444555000181" << "" << "SETOR INDUSTRIAL" << "REVENDA DE GAS LIQUEFEITO DE PETROLEO (GLP)" << "5";
-        QTest::newRow("no neighbourhood") << false << "11" << "CENTRO" << "CENTRO" << "" << "1";
-        QTest::newRow("unknown neighbourhood") << false << "10" << "CENTRO" << "" << "ESCRITORIOS ADMINISTRATIVOS" << "99";
+        QTest::newRow("by number") << false << "2"
+                                   << "CENTRO"
+                                   << "JARDIM DAS ACACIAS"
+                                   << "RESTAURANTES E SIMILARES"
+                                   << "3";
+        QTest::newRow("by cnpj") << true << "33444555000181"
+                                 << ""
+                                 << "SETOR INDUSTRIAL"
+                                 << "REVENDA DE GAS LIQUEFEITO DE PETROLEO (GLP)"
+                                 << "5";
+        QTest::newRow("no neighbourhood") << false << "11"
+                                          << "CENTRO"
+                                          << "CENTRO"
+                                          << ""
+                                          << "1";
+        QTest::newRow("unknown neighbourhood") << false << "10"
+                                               << "CENTRO"
+                                               << ""
+                                               << "ESCRITORIOS ADMINISTRATIVOS"
+                                               << "99";
     }
     void editingAnExistingRow()
     {
@@ -268,8 +296,10 @@ private Q_SLOTS:
         click("btnConfirmar");
         QVERIFY2(!w->isVisible(), qPrintable(msgs.texts().join('|')));
         const QString where = QStringLiteral("CLIENTE_CODIGO = ") + codigo;
-        QCOMPARE(stored(QStringLiteral("cliente"), QStringLiteral("CLIENTE_TEL_CONTATO"), where), QStringLiteral("(99) 0000-1111"));
-        QCOMPARE(stored(QStringLiteral("cliente"), QStringLiteral("BAI_NU_SEQUENCIAL"), where), numeroGravado);
+        QCOMPARE(stored(QStringLiteral("cliente"), QStringLiteral("CLIENTE_TEL_CONTATO"), where),
+                 QStringLiteral("(99) 0000-1111"));
+        QCOMPARE(stored(QStringLiteral("cliente"), QStringLiteral("BAI_NU_SEQUENCIAL"), where),
+                 numeroGravado);
     }
 
     void cepWarningOnLeaving_data()
@@ -313,10 +343,12 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<bool>("removed");
         const QString q = QStringLiteral("Deseja mesmo remover este cadastro?");
-        QTest::newRow("with services") << 1 << true
-            << QStringList{q, "Este cadastro nao pode ser removido pois existe serviços relacionados a ele."} << false;
-        QTest::newRow("answered no") << 16 << false << QStringList{q} << false;
-        QTest::newRow("no services") << 16 << true << QStringList{q} << true;
+        QTest::newRow("with services")
+            << 1 << true
+            << QStringList {q, "Este cadastro nao pode ser removido pois existe serviços relacionados a ele."}
+            << false;
+        QTest::newRow("answered no") << 16 << false << QStringList {q} << false;
+        QTest::newRow("no services") << 16 << true << QStringList {q} << true;
     }
     void remove()
     {
@@ -358,7 +390,8 @@ private Q_SLOTS:
         clearBox(box("edtCep"));
         type(box("edtCep"), QStringLiteral("123")); // refused by CONFIRMAR, saved here
         click("btnNovoCadastro");
-        QCOMPARE(stored(QStringLiteral("cliente"), QStringLiteral("CLIENTE_CEP"), QStringLiteral("CLIENTE_CODIGO = 16")),
+        QCOMPARE(stored(QStringLiteral("cliente"), QStringLiteral("CLIENTE_CEP"),
+                        QStringLiteral("CLIENTE_CODIGO = 16")),
                  QStringLiteral("123"));
         QCOMPARE(w->zqContribuinte.state(), Query::State::Insert);
         QVERIFY(box("edtBairro")->text().isEmpty());
@@ -387,18 +420,23 @@ private Q_SLOTS:
         QVERIFY(w->isVisible());
         QTest::keyClick(w, Qt::Key_Escape);
         QVERIFY(w->isVisible());
-        QCOMPARE(msgs.texts(), QStringList(2, QStringLiteral("Há um cadastro em aberto. É necessário CONFIRMAR ou CANCELAR o mesmo?")));
+        QCOMPARE(
+            msgs.texts(),
+            QStringList(
+                2, QStringLiteral("Há um cadastro em aberto. É necessário CONFIRMAR ou CANCELAR o mesmo?")));
         QCOMPARE(c<QPushButton>("btnCancelar")->text(), QStringLiteral("Cencelar"));
         click("btnCancelar");
         QVERIFY(!w->isVisible());
-        QCOMPARE(stored(QStringLiteral("cliente"), QStringLiteral("CLIENTE_FANTASIA"), QStringLiteral("CLIENTE_CODIGO = 2")),
+        QCOMPARE(stored(QStringLiteral("cliente"), QStringLiteral("CLIENTE_FANTASIA"),
+                        QStringLiteral("CLIENTE_CODIGO = 2")),
                  QStringLiteral("SABOR DO CERRADO"));
     }
 
     // Prefilled from the city hall's list: a new row with its names and number.
     void newFromCityHallList()
     {
-        w->novoDaPrefeitura(QStringLiteral("BAZAR TRES IRMAOS"), QStringLiteral("55444333000122"), QStringLiteral("BAZAR"));
+        w->novoDaPrefeitura(QStringLiteral("BAZAR TRES IRMAOS"), QStringLiteral("55444333000122"),
+                            QStringLiteral("BAZAR"));
         w->show();
         QCOMPARE(w->zqContribuinte.state(), Query::State::Insert);
         QCOMPARE(box("edtRazaoSocial")->text(), QStringLiteral("BAZAR TRES IRMAOS"));

@@ -24,9 +24,10 @@ struct Registro
     QString chave;
 };
 
-const Registro kBairros{QStringLiteral("bairros"), QStringLiteral("BAI_NO"), QStringLiteral("BAI_NU_SEQUENCIAL")};
-const Registro kAtividades{QStringLiteral("atividade"), QStringLiteral("ATIVID_DESCRICAO"),
-                           QStringLiteral("ATIVID_CODIGO")};
+const Registro kBairros {QStringLiteral("bairros"), QStringLiteral("BAI_NO"),
+                         QStringLiteral("BAI_NU_SEQUENCIAL")};
+const Registro kAtividades {QStringLiteral("atividade"), QStringLiteral("ATIVID_DESCRICAO"),
+                            QStringLiteral("ATIVID_CODIGO")};
 
 CadastroSimples *criar(const QString &kind)
 {
@@ -135,7 +136,7 @@ private Q_SLOTS:
         type(nome(), existente.toLower()); // typed in lower case, shown in upper case
         QCOMPARE(nome()->text(), existente);
         botao("btnSalvar")->click();
-        QCOMPARE(msgs.texts(), QStringList{QStringLiteral("Já esta cadastrada!")});
+        QCOMPARE(msgs.texts(), QStringList {QStringLiteral("Já esta cadastrada!")});
         QCOMPARE(w->zqLista.state(), Query::State::Insert);
         QVERIFY(w->isVisible());
         QCOMPARE(count(r.tabela), antes);
@@ -143,7 +144,8 @@ private Q_SLOTS:
         // The window cannot be closed while the row is being typed.
         w->close();
         QVERIFY(w->isVisible());
-        QCOMPARE(msgs.last(), QStringLiteral("Há um cadastro em aberto. É necessário Savar ou Cancelar a mesmo?"));
+        QCOMPARE(msgs.last(),
+                 QStringLiteral("Há um cadastro em aberto. É necessário Savar ou Cancelar a mesmo?"));
         botao("btnCancelar")->click();
         QCOMPARE(w->zqLista.state(), Query::State::Browse);
 
@@ -164,10 +166,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("descricao");
         QTest::addColumn<QString>("risco");
         QTest::addColumn<bool>("salva");
-        QTest::newRow("bairro sem nome") << "bairro" << "" << "" << false;
-        QTest::newRow("atividade vazia") << "atividade" << "" << "" << false;
-        QTest::newRow("atividade so com risco") << "atividade" << "" << "3" << true;
-        QTest::newRow("atividade so com descricao") << "atividade" << "CAMPING" << "" << true;
+        QTest::newRow("bairro sem nome") << "bairro"
+                                         << ""
+                                         << "" << false;
+        QTest::newRow("atividade vazia") << "atividade"
+                                         << ""
+                                         << "" << false;
+        QTest::newRow("atividade so com risco") << "atividade"
+                                                << ""
+                                                << "3" << true;
+        QTest::newRow("atividade so com descricao") << "atividade"
+                                                    << "CAMPING"
+                                                    << "" << true;
     }
     void nothingTyped()
     {
@@ -185,12 +195,14 @@ private Q_SLOTS:
             type(get<QComboBox>(w, QStringLiteral("cbRisco"))->lineEdit(), risco);
         botao("btnSalvar")->click();
         QCOMPARE(count(r.tabela), antes + (salva ? 1 : 0));
-        QCOMPARE(msgs.texts(), salva ? QStringList() : QStringList{QStringLiteral("Digite os Dados!")});
+        QCOMPARE(msgs.texts(), salva ? QStringList() : QStringList {QStringLiteral("Digite os Dados!")});
         QCOMPARE(w->isVisible(), !salva);
         if (!salva)
             QCOMPARE(w->zqLista.state(), Query::State::Insert);
         if (salva && !risco.isEmpty())
-            QCOMPARE(stored(r.tabela, QStringLiteral("RISCO_CODIGO"), QStringLiteral("ATIVID_DESCRICAO is null")), risco);
+            QCOMPARE(
+                stored(r.tabela, QStringLiteral("RISCO_CODIGO"), QStringLiteral("ATIVID_DESCRICAO is null")),
+                risco);
     }
 
     // Edits are not checked for duplicates, and saving keeps the window open.
@@ -271,15 +283,18 @@ private Q_SLOTS:
         risco->setCurrentIndex(3);
         Q_EMIT risco->textActivated(QStringLiteral("4"));
         botao("btnSalvar")->click();
-        QCOMPARE(stored(QStringLiteral("atividade"), QStringLiteral("cidadeSegura"), QStringLiteral("ATIVID_CODIGO = 9")),
+        QCOMPARE(stored(QStringLiteral("atividade"), QStringLiteral("cidadeSegura"),
+                        QStringLiteral("ATIVID_CODIGO = 9")),
                  QStringLiteral("S"));
-        QCOMPARE(stored(QStringLiteral("atividade"), QStringLiteral("RISCO_CODIGO"), QStringLiteral("ATIVID_CODIGO = 9")),
+        QCOMPARE(stored(QStringLiteral("atividade"), QStringLiteral("RISCO_CODIGO"),
+                        QStringLiteral("ATIVID_CODIGO = 9")),
                  QStringLiteral("4"));
         botao("btnEditar")->click();
         clearBox(risco->lineEdit());
         type(risco->lineEdit(), QStringLiteral("7"));
         botao("btnSalvar")->click();
-        QCOMPARE(stored(QStringLiteral("atividade"), QStringLiteral("RISCO_CODIGO"), QStringLiteral("ATIVID_CODIGO = 9")),
+        QCOMPARE(stored(QStringLiteral("atividade"), QStringLiteral("RISCO_CODIGO"),
+                        QStringLiteral("ATIVID_CODIGO = 9")),
                  QStringLiteral("7"));
         QVERIFY(msgs.texts().isEmpty());
     }

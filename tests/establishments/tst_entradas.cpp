@@ -91,7 +91,8 @@ private Q_SLOTS:
         });
         msgs.answerNo();
         QTest::mouseClick(tile, Qt::LeftButton);
-        QCOMPARE(msgs.texts(), QStringList{QStringLiteral("Solicitacao via internet encontrada. Deseja abrir?")});
+        QCOMPARE(msgs.texts(),
+                 QStringList {QStringLiteral("Solicitacao via internet encontrada. Deseja abrir?")});
         TestDb::exec(QStringLiteral("update servico set SITUACAO_CODIGO = 7 where SERVICO_CODIGO = 1"));
 
         onModal([](QWidget *m) {

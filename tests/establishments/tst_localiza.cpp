@@ -48,15 +48,18 @@ public:
         carta.setValue(QStringLiteral("cnpjCpf"), QStringLiteral("ANTES"));
 
         if (tag == CallerTag::kCartaAnuencia) {
-            WriteBack::add(this, Lookup::Bairro, tag, WriteBack::setText(&carta, QStringLiteral("bairro"), true));
-            WriteBack::add(this, Lookup::Atividade, tag, WriteBack::setText(&carta, QStringLiteral("atividade")));
+            WriteBack::add(this, Lookup::Bairro, tag,
+                           WriteBack::setText(&carta, QStringLiteral("bairro"), true));
+            WriteBack::add(this, Lookup::Atividade, tag,
+                           WriteBack::setText(&carta, QStringLiteral("atividade")));
             WriteBack::add(this, Lookup::Empresa, tag, WriteBack::setText(&carta, QStringLiteral("cnpjCpf")));
             return;
         }
         WriteBack::add(this, Lookup::Bairro, tag, WriteBack::reloadBairro(&bairros));
         WriteBack::add(this, Lookup::Atividade, tag, WriteBack::reloadAtividade(&atividades));
         if (tag == CallerTag::kEditServ)
-            WriteBack::add(this, Lookup::Rua, tag, WriteBack::setText(&estabelecimento, QStringLiteral("CLIENTE_RUA")));
+            WriteBack::add(this, Lookup::Rua, tag,
+                           WriteBack::setText(&estabelecimento, QStringLiteral("CLIENTE_RUA")));
     }
 
     // What the opener shows for a lookup kind.
@@ -75,7 +78,8 @@ public:
         }
         switch (kind) {
         case Lookup::Bairro: return column(bairros, QStringLiteral("BAI_NO")).join(QLatin1Char('|'));
-        case Lookup::Atividade: return column(atividades, QStringLiteral("ATIVID_DESCRICAO")).join(QLatin1Char('|'));
+        case Lookup::Atividade:
+            return column(atividades, QStringLiteral("ATIVID_DESCRICAO")).join(QLatin1Char('|'));
         case Lookup::Rua: return valor(estabelecimento, QStringLiteral("CLIENTE_RUA"));
         case Lookup::Empresa: return valor(carta, QStringLiteral("cnpjCpf"));
         }
@@ -142,13 +146,21 @@ private Q_SLOTS:
         const QString bai = QStringLiteral("BAI_NO");
         const QString rua = QStringLiteral("CLIENTE_RUA");
         const QString ativ = QStringLiteral("ATIVID_DESCRICAO");
-        QTest::newRow("bairro one letter") << Lookup::Bairro << "n" << QStringList{"BAIRRO VILA NOVA", "CENTRO", "SETOR CENTRAL", "SETOR INDUSTRIAL", "VILA NOVA"} << bai;
-        QTest::newRow("bairro part") << Lookup::Bairro << "aeroporto" << QStringList{"SETOR AEROPORTO", "ST AEROPORTO"} << bai;
-        QTest::newRow("bairro nothing") << Lookup::Bairro << "xyz" << QStringList{} << bai;
-        QTest::newRow("rua distinct") << Lookup::Rua << "flores" << QStringList{"R DAS FLORES", "RUA DAS FLORES"} << rua;
-        QTest::newRow("rua one letter") << Lookup::Rua << "0" << QStringList{"R 10", "RODOVIA QZ-040", "RUA 10"} << rua;
-        QTest::newRow("atividade two letters") << Lookup::Atividade << "es" << QStringList{} << ativ;
-        QTest::newRow("atividade three letters") << Lookup::Atividade << "esc" << QStringList{"ESCOLA DE ENSINO FUNDAMENTAL", "ESCRITORIOS ADMINISTRATIVOS"} << ativ;
+        QTest::newRow("bairro one letter")
+            << Lookup::Bairro << "n"
+            << QStringList {"BAIRRO VILA NOVA", "CENTRO", "SETOR CENTRAL", "SETOR INDUSTRIAL", "VILA NOVA"}
+            << bai;
+        QTest::newRow("bairro part") << Lookup::Bairro << "aeroporto"
+                                     << QStringList {"SETOR AEROPORTO", "ST AEROPORTO"} << bai;
+        QTest::newRow("bairro nothing") << Lookup::Bairro << "xyz" << QStringList {} << bai;
+        QTest::newRow("rua distinct")
+            << Lookup::Rua << "flores" << QStringList {"R DAS FLORES", "RUA DAS FLORES"} << rua;
+        QTest::newRow("rua one letter")
+            << Lookup::Rua << "0" << QStringList {"R 10", "RODOVIA QZ-040", "RUA 10"} << rua;
+        QTest::newRow("atividade two letters") << Lookup::Atividade << "es" << QStringList {} << ativ;
+        QTest::newRow("atividade three letters")
+            << Lookup::Atividade << "esc"
+            << QStringList {"ESCOLA DE ENSINO FUNDAMENTAL", "ESCRITORIOS ADMINISTRATIVOS"} << ativ;
     }
     void searchThresholds()
     {
@@ -179,8 +191,12 @@ private Q_SLOTS:
         type(busca, QStringLiteral("RE"));
         QVERIFY(!d.zqLista.isActive());
         type(busca, QStringLiteral("S"));
-        QCOMPARE(column(d.zqLista, QStringLiteral("ATIVID_DESCRICAO")), QStringList{"RESTAURANTES E SIMILARES"});
-        QCOMPARE(get<QTableView>(&d, QStringLiteral("grdLista"))->model()->headerData(2, Qt::Horizontal).toString(),
+        QCOMPARE(column(d.zqLista, QStringLiteral("ATIVID_DESCRICAO")),
+                 QStringList {"RESTAURANTES E SIMILARES"});
+        QCOMPARE(get<QTableView>(&d, QStringLiteral("grdLista"))
+                     ->model()
+                     ->headerData(2, Qt::Horizontal)
+                     .toString(),
                  QStringLiteral("Cidade Segura"));
     }
 
@@ -194,7 +210,8 @@ private Q_SLOTS:
         d.show();
         auto *busca = get<QLineEdit>(&d, QStringLiteral("edtBusca"));
         type(busca, QStringLiteral("VILA NOVA"));
-        QCOMPARE(column(d.zqLista, QStringLiteral("BAI_NO")), (QStringList{"BAIRRO VILA NOVA", "VILA NOVA"}));
+        QCOMPARE(column(d.zqLista, QStringLiteral("BAI_NO")),
+                 (QStringList {"BAIRRO VILA NOVA", "VILA NOVA"}));
         QTest::keyClick(busca, Qt::Key_Down);
         QCOMPARE(d.zqLista.recNo(), 1);
         QTest::keyClick(get<QPushButton>(&d, QStringLiteral("btnOK")), Qt::Key_Up);
@@ -222,7 +239,7 @@ private Q_SLOTS:
         QCOMPARE(d.zqLista.recordCount(), 3);
         clickRow(get<QTableView>(&d, QStringLiteral("grdLista")), 1);
         QVERIFY(!d.isVisible());
-        QCOMPARE(column(d.zqLista, QStringLiteral("BAI_NO")), QStringList{"SETOR CENTRAL"});
+        QCOMPARE(column(d.zqLista, QStringLiteral("BAI_NO")), QStringList {"SETOR CENTRAL"});
         QCOMPARE(opener.mostra(Lookup::Bairro, false), QStringLiteral("SETOR CENTRAL"));
     }
 
@@ -240,26 +257,46 @@ private Q_SLOTS:
         const QString serv = CallerTag::kEditServ;
         const QString pesq = CallerTag::kPesqServico;
         const QString carta = CallerTag::kCartaAnuencia;
-        QTest::newRow("editServ bairro") << serv << serv << Lookup::Bairro << "CENTRO" << "CENTRO";
-        QTest::newRow("editServ bairro closed") << serv << serv << Lookup::Bairro << "" << "";
-        QTest::newRow("editServ rua") << serv << serv << Lookup::Rua << "BRASIL" << "AVENIDA BRASIL";
-        QTest::newRow("editServ rua closed") << serv << serv << Lookup::Rua << "" << "";
-        QTest::newRow("editServ atividade") << serv << serv << Lookup::Atividade << "FARMACIA" << "FARMACIA E DROGARIA";
-        QTest::newRow("editServ atividade closed") << serv << serv << Lookup::Atividade << "" << "";
-        QTest::newRow("pesqServico bairro") << pesq << pesq << Lookup::Bairro << "JARDIM" << "JARDIM DAS ACACIAS";
-        QTest::newRow("pesqServico bairro closed") << pesq << pesq << Lookup::Bairro << "" << "";
-        QTest::newRow("pesqServico atividade") << pesq << pesq << Lookup::Atividade << "POSTO" << "POSTO DE COMBUSTIVEIS";
-        QTest::newRow("pesqServico atividade closed") << pesq << pesq << Lookup::Atividade << "" << "";
-        QTest::newRow("pesqServico rua: none") << pesq << pesq << Lookup::Rua << "BRASIL" << "RUA 3";
-        QTest::newRow("cartaAnuencia bairro") << carta << carta << Lookup::Bairro << "CENTRO" << "CENTRO";
-        QTest::newRow("cartaAnuencia bairro closed") << carta << carta << Lookup::Bairro << "" << "<null>";
-        QTest::newRow("cartaAnuencia atividade") << carta << carta << Lookup::Atividade << "OFICINA" << "OFICINA MECANICA";
-        QTest::newRow("cartaAnuencia atividade closed") << carta << carta << Lookup::Atividade << "" << "";
-        QTest::newRow("cartaAnuencia empresa") << carta << carta << Lookup::Empresa << "PISTAO" << "77888999000181";
-        QTest::newRow("cartaAnuencia empresa closed") << carta << carta << Lookup::Empresa << "" << "";
-        QTest::newRow("editDef bairro: none") << serv << "" << Lookup::Bairro << "CENTRO" << "VILA NOVA";
-        QTest::newRow("no tag atividade: none") << serv << "" << Lookup::Atividade << "FARMACIA" << "OFICINA MECANICA";
-        QTest::newRow("other window's tag: none") << serv << pesq << Lookup::Bairro << "CENTRO" << "VILA NOVA";
+        QTest::newRow("editServ bairro") << serv << serv << Lookup::Bairro << "CENTRO"
+                                         << "CENTRO";
+        QTest::newRow("editServ bairro closed") << serv << serv << Lookup::Bairro << ""
+                                                << "";
+        QTest::newRow("editServ rua") << serv << serv << Lookup::Rua << "BRASIL"
+                                      << "AVENIDA BRASIL";
+        QTest::newRow("editServ rua closed") << serv << serv << Lookup::Rua << ""
+                                             << "";
+        QTest::newRow("editServ atividade") << serv << serv << Lookup::Atividade << "FARMACIA"
+                                            << "FARMACIA E DROGARIA";
+        QTest::newRow("editServ atividade closed") << serv << serv << Lookup::Atividade << ""
+                                                   << "";
+        QTest::newRow("pesqServico bairro") << pesq << pesq << Lookup::Bairro << "JARDIM"
+                                            << "JARDIM DAS ACACIAS";
+        QTest::newRow("pesqServico bairro closed") << pesq << pesq << Lookup::Bairro << ""
+                                                   << "";
+        QTest::newRow("pesqServico atividade") << pesq << pesq << Lookup::Atividade << "POSTO"
+                                               << "POSTO DE COMBUSTIVEIS";
+        QTest::newRow("pesqServico atividade closed") << pesq << pesq << Lookup::Atividade << ""
+                                                      << "";
+        QTest::newRow("pesqServico rua: none") << pesq << pesq << Lookup::Rua << "BRASIL"
+                                               << "RUA 3";
+        QTest::newRow("cartaAnuencia bairro") << carta << carta << Lookup::Bairro << "CENTRO"
+                                              << "CENTRO";
+        QTest::newRow("cartaAnuencia bairro closed") << carta << carta << Lookup::Bairro << ""
+                                                     << "<null>";
+        QTest::newRow("cartaAnuencia atividade") << carta << carta << Lookup::Atividade << "OFICINA"
+                                                 << "OFICINA MECANICA";
+        QTest::newRow("cartaAnuencia atividade closed") << carta << carta << Lookup::Atividade << ""
+                                                        << "";
+        QTest::newRow("cartaAnuencia empresa") << carta << carta << Lookup::Empresa << "PISTAO"
+                                               << "77888999000181";
+        QTest::newRow("cartaAnuencia empresa closed") << carta << carta << Lookup::Empresa << ""
+                                                      << "";
+        QTest::newRow("editDef bairro: none") << serv << "" << Lookup::Bairro << "CENTRO"
+                                              << "VILA NOVA";
+        QTest::newRow("no tag atividade: none") << serv << "" << Lookup::Atividade << "FARMACIA"
+                                                << "OFICINA MECANICA";
+        QTest::newRow("other window's tag: none") << serv << pesq << Lookup::Bairro << "CENTRO"
+                                                  << "VILA NOVA";
     }
     void tagWriteBack()
     {
@@ -285,8 +322,9 @@ private Q_SLOTS:
         QCOMPARE(opener.mostra(kind, openerTag == CallerTag::kCartaAnuencia), shows);
         // The tag is emptied; the activity lookup and the locator also empty
         // their list and search box.
-        QCOMPARE(d->findChild<QLineEdit *>(kind == Lookup::Bairro || kind == Lookup::Rua ? QStringLiteral("editDef")
-                                                                                       : QStringLiteral("editConf"))
+        QCOMPARE(d->findChild<QLineEdit *>(kind == Lookup::Bairro || kind == Lookup::Rua
+                                               ? QStringLiteral("editDef")
+                                               : QStringLiteral("editConf"))
                      ->text(),
                  QString());
         if (kind == Lookup::Atividade || kind == Lookup::Empresa) {
@@ -321,12 +359,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed"); // empty: closed without a choice
         QTest::addColumn<QString>("shows");
-        QTest::newRow("bairro") << "edtBairro" << "JARDIM" << "JARDIM DAS ACACIAS";
-        QTest::newRow("bairro closed") << "edtBairro" << "" << "";
-        QTest::newRow("rua") << "edtRua" << "RUA DA IND" << "RUA DA INDUSTRIA";
-        QTest::newRow("rua closed") << "edtRua" << "" << "";
-        QTest::newRow("atividade") << "edtAtividade" << "ESCRITORIO" << "ESCRITORIOS ADMINISTRATIVOS";
-        QTest::newRow("atividade closed") << "edtAtividade" << "" << "";
+        QTest::newRow("bairro") << "edtBairro"
+                                << "JARDIM"
+                                << "JARDIM DAS ACACIAS";
+        QTest::newRow("bairro closed") << "edtBairro"
+                                       << ""
+                                       << "";
+        QTest::newRow("rua") << "edtRua"
+                             << "RUA DA IND"
+                             << "RUA DA INDUSTRIA";
+        QTest::newRow("rua closed") << "edtRua"
+                                    << ""
+                                    << "";
+        QTest::newRow("atividade") << "edtAtividade"
+                                   << "ESCRITORIO"
+                                   << "ESCRITORIOS ADMINISTRATIVOS";
+        QTest::newRow("atividade closed") << "edtAtividade"
+                                          << ""
+                                          << "";
     }
     void establishmentWindowTag()
     {
@@ -343,8 +393,8 @@ private Q_SLOTS:
         QString tag;
         onModal([&](QWidget *d) {
             tag = d->findChild<QLineEdit *>(QStringLiteral("editDef"))
-                      ? d->findChild<QLineEdit *>(QStringLiteral("editDef"))->text()
-                      : d->findChild<QLineEdit *>(QStringLiteral("editConf"))->text();
+                ? d->findChild<QLineEdit *>(QStringLiteral("editDef"))->text()
+                : d->findChild<QLineEdit *>(QStringLiteral("editConf"))->text();
             if (typed.isEmpty()) {
                 d->close();
                 return;
@@ -417,7 +467,8 @@ private Q_SLOTS:
             c->close();
         });
         get<QPushButton>(&d, QStringLiteral("btnEditar"))->click();
-        QCOMPARE(column(d.zqLista, QStringLiteral("ATIVID_DESCRICAO")), QStringList{"OFICINA MECANICA E FUNILARIA"});
+        QCOMPARE(column(d.zqLista, QStringLiteral("ATIVID_DESCRICAO")),
+                 QStringList {"OFICINA MECANICA E FUNILARIA"});
 
         onModal([](QWidget *cad) {
             QCOMPARE(cad->windowTitle(), QStringLiteral("Atividade"));
@@ -428,9 +479,12 @@ private Q_SLOTS:
         get<QPushButton>(&d, QStringLiteral("btnInserir"))->click();
         // The same search read again.
         QCOMPARE(column(d.zqLista, QStringLiteral("ATIVID_DESCRICAO")),
-                 (QStringList{"MECANICA DE PRECISAO", "OFICINA MECANICA E FUNILARIA"}));
-        QCOMPARE(count(QStringLiteral("atividade"), QStringLiteral("ATIVID_DESCRICAO = 'MECANICA DE PRECISAO'")), 1);
-        TestDb::exec(QStringLiteral("update atividade set ATIVID_DESCRICAO = 'OFICINA MECANICA' where ATIVID_CODIGO = 9"));
+                 (QStringList {"MECANICA DE PRECISAO", "OFICINA MECANICA E FUNILARIA"}));
+        QCOMPARE(
+            count(QStringLiteral("atividade"), QStringLiteral("ATIVID_DESCRICAO = 'MECANICA DE PRECISAO'")),
+            1);
+        TestDb::exec(QStringLiteral(
+            "update atividade set ATIVID_DESCRICAO = 'OFICINA MECANICA' where ATIVID_CODIGO = 9"));
 
         TfrmLocalizaBairro b(&opener);
         b.show();
@@ -443,7 +497,7 @@ private Q_SLOTS:
             get<QPushButton>(cad, QStringLiteral("btnSalvar"))->click();
         });
         get<QPushButton>(&b, QStringLiteral("btnInserir"))->click();
-        QCOMPARE(column(b.zqLista, QStringLiteral("BAI_NO")), QStringList{"JARDIM DAS PALMEIRAS"});
+        QCOMPARE(column(b.zqLista, QStringLiteral("BAI_NO")), QStringList {"JARDIM DAS PALMEIRAS"});
         QVERIFY(msgs.texts().isEmpty());
     }
 

@@ -66,7 +66,8 @@ struct PdfFolder
         if (pdfs.size() != 1)
             return QStringLiteral("<%1 pdf files>").arg(pdfs.size());
         QProcess p;
-        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), dir.filePath(pdfs.first()), QStringLiteral("-")});
+        p.start(QStringLiteral("pdftotext"),
+                {QStringLiteral("-layout"), dir.filePath(pdfs.first()), QStringLiteral("-")});
         p.waitForFinished(60000);
         return QString::fromUtf8(p.readAllStandardOutput()).simplified();
     }
@@ -115,23 +116,59 @@ private Q_SLOTS:
         QTest::addColumn<QString>("cidade");
         QTest::addColumn<bool>("semSiapi");
         QTest::addColumn<QStringList>("rows");
-        QTest::newRow("none") << "" << "" << "" << 0 << "" << false << "" << false << faixa(1, 16);
-        QTest::newRow("situacao MEI") << "MEI" << "" << "" << 0 << "" << false << "" << false << lista({6, 13});
-        QTest::newRow("situacao EM BAIXA") << "EM BAIXA" << "" << "" << 0 << "" << false << "" << false << lista({4, 15});
-        QTest::newRow("not served in 19") << "" << "19" << "" << 0 << "" << false << "" << false << lista({2, 3, 4, 11, 15, 16});
-        QTest::newRow("not served in 18") << "" << "18" << "" << 0 << "" << false << "" << false << faixa(4, 16, {15});
-        QTest::newRow("month 3") << "" << "" << "3" << 0 << "" << false << "" << false << lista({1, 2, 7});
-        QTest::newRow("month blank") << "" << "" << " " << 0 << "" << false << "" << false << faixa(1, 16);
-        QTest::newRow("bairro") << "" << "" << "" << 2 << "" << false << "" << false << lista({6, 12, 13});
-        QTest::newRow("siapi") << "" << "" << "" << 0 << "2019" << false << "" << false << lista({1, 7, 10, 12, 13, 14});
-        QTest::newRow("nao isentos") << "" << "" << "" << 0 << "" << true << "" << false << faixa(1, 16, {5});
-        QTest::newRow("cidade") << "" << "" << "" << 0 << "" << false << "VALE DO FENDAVO" << false << lista({4, 14});
-        QTest::newRow("sem siapi") << "" << "" << "" << 0 << "" << false << "" << true << lista({3, 5, 6, 9, 11, 16});
-        QTest::newRow("em atividade sem siapi") << "EM ATIVIDADE" << "" << "" << 0 << "" << false << "" << true << lista({3, 11, 16});
-        QTest::newRow("cidade month") << "" << "" << "7" << 0 << "" << false << "TREMONTE" << false << lista({12, 13});
-        QTest::newRow("cidade nao isentos") << "" << "" << "" << 0 << "" << true << "TREMONTE" << false << lista({1, 2, 3, 6, 7, 8, 10, 12, 13, 15, 16});
-        QTest::newRow("situacao year siapi") << "EM ATIVIDADE" << "19" << "" << 0 << "2018" << false << "" << false << lista({2});
-        QTest::newRow("bairro and situacao") << "MEI" << "" << "" << 2 << "" << false << "" << false << lista({6, 13});
+        QTest::newRow("none") << ""
+                              << ""
+                              << "" << 0 << "" << false << "" << false << faixa(1, 16);
+        QTest::newRow("situacao MEI") << "MEI"
+                                      << ""
+                                      << "" << 0 << "" << false << "" << false << lista({6, 13});
+        QTest::newRow("situacao EM BAIXA") << "EM BAIXA"
+                                           << ""
+                                           << "" << 0 << "" << false << "" << false << lista({4, 15});
+        QTest::newRow("not served in 19")
+            << ""
+            << "19"
+            << "" << 0 << "" << false << "" << false << lista({2, 3, 4, 11, 15, 16});
+        QTest::newRow("not served in 18") << ""
+                                          << "18"
+                                          << "" << 0 << "" << false << "" << false << faixa(4, 16, {15});
+        QTest::newRow("month 3") << ""
+                                 << ""
+                                 << "3" << 0 << "" << false << "" << false << lista({1, 2, 7});
+        QTest::newRow("month blank") << ""
+                                     << ""
+                                     << " " << 0 << "" << false << "" << false << faixa(1, 16);
+        QTest::newRow("bairro") << ""
+                                << ""
+                                << "" << 2 << "" << false << "" << false << lista({6, 12, 13});
+        QTest::newRow("siapi") << ""
+                               << ""
+                               << "" << 0 << "2019" << false << "" << false << lista({1, 7, 10, 12, 13, 14});
+        QTest::newRow("nao isentos") << ""
+                                     << ""
+                                     << "" << 0 << "" << true << "" << false << faixa(1, 16, {5});
+        QTest::newRow("cidade") << ""
+                                << ""
+                                << "" << 0 << "" << false << "VALE DO FENDAVO" << false << lista({4, 14});
+        QTest::newRow("sem siapi") << ""
+                                   << ""
+                                   << "" << 0 << "" << false << "" << true << lista({3, 5, 6, 9, 11, 16});
+        QTest::newRow("em atividade sem siapi") << "EM ATIVIDADE"
+                                                << ""
+                                                << "" << 0 << "" << false << "" << true << lista({3, 11, 16});
+        QTest::newRow("cidade month") << ""
+                                      << ""
+                                      << "7" << 0 << "" << false << "TREMONTE" << false << lista({12, 13});
+        QTest::newRow("cidade nao isentos")
+            << ""
+            << ""
+            << "" << 0 << "" << true << "TREMONTE" << false << lista({1, 2, 3, 6, 7, 8, 10, 12, 13, 15, 16});
+        QTest::newRow("situacao year siapi") << "EM ATIVIDADE"
+                                             << "19"
+                                             << "" << 0 << "2018" << false << "" << false << lista({2});
+        QTest::newRow("bairro and situacao") << "MEI"
+                                             << ""
+                                             << "" << 2 << "" << false << "" << false << lista({6, 13});
     }
     void searchWindowFilters()
     {
@@ -163,7 +200,7 @@ private Q_SLOTS:
         if (bairro) {
             get<QCheckBox>(&w, QStringLiteral("ckBairro"))->click();
             // What the neighbourhood lookup writes back for this window.
-            WriteBack::run(&w, Lookup::Bairro, CallerTag::kPesqEmpresa, Escolha{true, bairro, {}});
+            WriteBack::run(&w, Lookup::Bairro, CallerTag::kPesqEmpresa, Escolha {true, bairro, {}});
         }
         type(get<QLineEdit>(&w, QStringLiteral("edtSiapi")), siapi);
         if (naoIsentos)
@@ -189,14 +226,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("situacao");
         QTest::addColumn<QString>("quantidade");
         QTest::addColumn<QStringList>("rows"); // in the list's order
-        QTest::newRow("two characters") << "ES" << false << "" << "" << QStringList{};
-        QTest::newRow("three characters") << "ESC" << false << "" << "" << lista({5, 11, 10});
-        QTest::newRow("trade name") << "drogaria" << false << "" << "" << lista({8});
-        QTest::newRow("cnpj digits") << "000" << false << "" << "" << lista({3, 12, 15, 5, 11, 10, 8, 13, 9, 16, 4, 2, 1});
-        QTest::newRow("cnpj digits, MEI") << "000" << false << "MEI" << "" << lista({13});
-        QTest::newRow("cnpj digits, limit") << "000" << false << "" << "2" << lista({3, 12});
-        QTest::newRow("street") << "FLORES" << true << "" << "10" << lista({12, 13});
-        QTest::newRow("street is not a name") << "FLORES" << false << "" << "10" << QStringList{};
+        QTest::newRow("two characters") << "ES" << false << ""
+                                        << "" << QStringList {};
+        QTest::newRow("three characters") << "ESC" << false << ""
+                                          << "" << lista({5, 11, 10});
+        QTest::newRow("trade name") << "drogaria" << false << ""
+                                    << "" << lista({8});
+        QTest::newRow("cnpj digits") << "000" << false << ""
+                                     << "" << lista({3, 12, 15, 5, 11, 10, 8, 13, 9, 16, 4, 2, 1});
+        QTest::newRow("cnpj digits, MEI") << "000" << false << "MEI"
+                                          << "" << lista({13});
+        QTest::newRow("cnpj digits, limit") << "000" << false << ""
+                                            << "2" << lista({3, 12});
+        QTest::newRow("street") << "FLORES" << true << ""
+                                << "10" << lista({12, 13});
+        QTest::newRow("street is not a name") << "FLORES" << false << ""
+                                              << "10" << QStringList {};
     }
     void searchWindowTyping()
     {
@@ -263,7 +308,7 @@ private Q_SLOTS:
         if (control.startsWith(QLatin1String("cb")))
             escolher(get<QComboBox>(&w, control), get<QComboBox>(&w, control)->itemText(1));
         else if (control == QLatin1String("edtBairro"))
-            WriteBack::run(&w, Lookup::Bairro, CallerTag::kPesqEmpresa, Escolha{true, 3, {}});
+            WriteBack::run(&w, Lookup::Bairro, CallerTag::kPesqEmpresa, Escolha {true, 3, {}});
         else if (control.startsWith(QLatin1String("edt")))
             type(get<QLineEdit>(&w, control), QStringLiteral("1"));
         else
@@ -276,8 +321,11 @@ private Q_SLOTS:
     {
         TfrmPesqEmpresa w;
         w.show();
-        for (const auto &[ck, ctl] : {std::pair{"ckSituacao", "cbSituacao"}, {"ckNaoTem", "cbAnoSiapi"},
-                                      {"ckMes", "cbMes"}, {"ckMunicipio", "cbMunicipio"}, {"ckBairro", "edtBairro"}}) {
+        for (const auto &[ck, ctl] : {std::pair {"ckSituacao", "cbSituacao"},
+                                      {"ckNaoTem", "cbAnoSiapi"},
+                                      {"ckMes", "cbMes"},
+                                      {"ckMunicipio", "cbMunicipio"},
+                                      {"ckBairro", "edtBairro"}}) {
             auto *control = get<QWidget>(&w, QString::fromLatin1(ctl));
             QVERIFY2(!control->isEnabled(), ctl);
             get<QCheckBox>(&w, QString::fromLatin1(ck))->click();
@@ -287,8 +335,9 @@ private Q_SLOTS:
         QCOMPARE(get<QComboBox>(&w, QStringLiteral("cbMunicipio"))->count(), 3);
         QCOMPARE(get<QComboBox>(&w, QStringLiteral("cbMes"))->itemText(0), QString());
         // Unchecking "Bairro" empties the neighbourhood; "Municipio" closes its list.
-        WriteBack::run(&w, Lookup::Bairro, CallerTag::kPesqEmpresa, Escolha{true, 3, {}});
-        QCOMPARE(get<QLineEdit>(&w, QStringLiteral("edtBairro"))->text(), QStringLiteral("JARDIM DAS ACACIAS"));
+        WriteBack::run(&w, Lookup::Bairro, CallerTag::kPesqEmpresa, Escolha {true, 3, {}});
+        QCOMPARE(get<QLineEdit>(&w, QStringLiteral("edtBairro"))->text(),
+                 QStringLiteral("JARDIM DAS ACACIAS"));
         get<QCheckBox>(&w, QStringLiteral("ckBairro"))->click();
         QCOMPARE(get<QLineEdit>(&w, QStringLiteral("edtBairro"))->text(), QString());
         get<QCheckBox>(&w, QStringLiteral("ckMunicipio"))->click();
@@ -305,8 +354,12 @@ private Q_SLOTS:
         get<QPushButton>(&w, QStringLiteral("btnBuscar"))->click();
         auto *grid = get<QTableView>(&w, QStringLiteral("grdContribuinte"));
         auto *model = grid->model();
-        auto linha = [&](int codigo) { return static_cast<int>(codigos(w.zqContribuinte).indexOf(QString::number(codigo))); };
-        auto fundo = [&](int codigo) { return model->index(linha(codigo), 1).data(Qt::BackgroundRole).value<QColor>(); };
+        auto linha = [&](int codigo) {
+            return static_cast<int>(codigos(w.zqContribuinte).indexOf(QString::number(codigo)));
+        };
+        auto fundo = [&](int codigo) {
+            return model->index(linha(codigo), 1).data(Qt::BackgroundRole).value<QColor>();
+        };
         QCOMPARE(fundo(13), QColor(0, 128, 0));
         QCOMPARE(fundo(4), QColor(255, 0, 0));
         QCOMPARE(fundo(5), QColor(255, 0, 0));
@@ -321,7 +374,8 @@ private Q_SLOTS:
         QCOMPARE(grid->currentIndex().row(), 2);
         QVERIFY(!model->index(0, 1).data(Qt::FontRole).value<QFont>().bold());
         QCOMPARE(model->index(2, 1).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::black));
-        QCOMPARE(get<QLabel>(&w, QStringLiteral("lbFantasia"))->text(), w.zqContribuinte.text(QStringLiteral("CLIENTE_FANTASIA")));
+        QCOMPARE(get<QLabel>(&w, QStringLiteral("lbFantasia"))->text(),
+                 w.zqContribuinte.text(QStringLiteral("CLIENTE_FANTASIA")));
         QTest::keyClick(get<QComboBox>(&w, QStringLiteral("cbAnoSiapi")), Qt::Key_Up);
         QCOMPARE(w.zqContribuinte.recNo(), 1);
         QCOMPARE(get<QComboBox>(&w, QStringLiteral("cbAnoSiapi"))->currentText(), QStringLiteral("19"));
@@ -347,8 +401,10 @@ private Q_SLOTS:
         });
         msgs.answerYes();
         get<QPushButton>(&w, QStringLiteral("btnAltCadastro"))->click();
-        QCOMPARE(w.zqContribuinte.text(QStringLiteral("CLIENTE_FANTASIA")), QStringLiteral("PAO DOURADO E CONFEITARIA"));
-        QCOMPARE(get<QLabel>(&w, QStringLiteral("lbFantasia"))->text(), QStringLiteral("PAO DOURADO E CONFEITARIA"));
+        QCOMPARE(w.zqContribuinte.text(QStringLiteral("CLIENTE_FANTASIA")),
+                 QStringLiteral("PAO DOURADO E CONFEITARIA"));
+        QCOMPARE(get<QLabel>(&w, QStringLiteral("lbFantasia"))->text(),
+                 QStringLiteral("PAO DOURADO E CONFEITARIA"));
 
         onModal([](QWidget *m) {
             auto *cad = qobject_cast<TfrmCadEmpresa *>(m);
@@ -358,7 +414,7 @@ private Q_SLOTS:
         });
         get<QPushButton>(&w, QStringLiteral("btnNovo"))->click();
         QVERIFY(!QApplication::activeModalWidget() || QApplication::activeModalWidget() == &w);
-        QCOMPARE(msgs.texts(), QStringList{QStringLiteral("Deseja alterar a Situacao?")});
+        QCOMPARE(msgs.texts(), QStringList {QStringLiteral("Deseja alterar a Situacao?")});
         QVERIFY(!get<QPushButton>(&w, QStringLiteral("btnInspecao"))->isEnabled());
 
         // Nothing to alter in an empty list.
@@ -382,7 +438,7 @@ private Q_SLOTS:
         get<QPushButton>(&w, QStringLiteral("btnBuscar"))->click();
         get<QPushButton>(&w, QStringLiteral("btnImprimir"))->click();
         QVERIFY2(msgs.texts().isEmpty(), qPrintable(msgs.texts().join('|')));
-        QCOMPARE(pdf.files(), QStringList{QStringLiteral("listaEmpresas.pdf")});
+        QCOMPARE(pdf.files(), QStringList {QStringLiteral("listaEmpresas.pdf")});
         const QString text = pdf.text();
         QVERIFY2(text.contains(QStringLiteral("Total: 2")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("JOAO BATISTA FERREIRA")));
@@ -416,12 +472,14 @@ private Q_SLOTS:
         w.zqContribuinte.moveTo(2);
         msgs.answer(answer);
         get<QPushButton>(&w, QStringLiteral("btnImprimirVistorias"))->click();
-        QCOMPARE(msgs.texts(), QStringList{QStringLiteral("Deseja marcar como impressas?")});
-        QCOMPARE(pdf.files(), QStringList{QStringLiteral("inspecaoVarias.pdf")});
+        QCOMPARE(msgs.texts(), QStringList {QStringLiteral("Deseja marcar como impressas?")});
+        QCOMPARE(pdf.files(), QStringList {QStringLiteral("inspecaoVarias.pdf")});
         QCOMPARE(count(QStringLiteral("cliente"), QStringLiteral("impresso = 'S'")), answer ? 11 : 7);
-        QCOMPARE(stored(QStringLiteral("cliente"), QStringLiteral("impresso"), QStringLiteral("CLIENTE_CODIGO = 3")),
+        QCOMPARE(stored(QStringLiteral("cliente"), QStringLiteral("impresso"),
+                        QStringLiteral("CLIENTE_CODIGO = 3")),
                  answer ? QStringLiteral("S") : QString());
-        QCOMPARE(stored(QStringLiteral("cliente"), QStringLiteral("impresso"), QStringLiteral("CLIENTE_CODIGO = 9")),
+        QCOMPARE(stored(QStringLiteral("cliente"), QStringLiteral("impresso"),
+                        QStringLiteral("CLIENTE_CODIGO = 9")),
                  QString());
         QCOMPARE(sorted(codigos(w.zqContribuinte)), answer ? QStringList() : lista({3, 8, 11, 16}));
         if (!answer)
@@ -459,17 +517,51 @@ private Q_SLOTS:
         QTest::addColumn<bool>("comSiapi");
         QTest::addColumn<bool>("semSiapi");
         QTest::addColumn<QStringList>("rows");
-        QTest::newRow("none") << false << "" << "" << "" << "" << false << false << false << faixa(3, 16);
-        QTest::newRow("em atividade") << true << "" << "" << "" << "" << false << false << false << lista({3, 8, 10, 11, 12, 16});
-        QTest::newRow("month") << false << "7" << "" << "" << "" << false << false << false << lista({4, 12, 13});
-        QTest::newRow("bairro") << false << "" << "CENTRO" << "" << "" << false << false << false << lista({8, 16});
-        QTest::newRow("siapi") << false << "" << "" << "2019" << "" << false << false << false << lista({7, 10, 12, 13, 14});
-        QTest::newRow("cidade") << false << "" << "" << "" << "TREMONTE" << false << false << false << lista({3, 5, 6, 7, 8, 10, 12, 13, 15, 16});
-        QTest::newRow("nao impresso") << false << "" << "" << "" << "" << true << false << false << lista({3, 5, 6, 8, 9, 11, 13, 16});
-        QTest::newRow("com siapi") << false << "" << "" << "" << "" << false << true << false << lista({4, 7, 8, 10, 12, 13, 14, 15});
-        QTest::newRow("sem siapi") << false << "" << "" << "" << "" << false << false << true << lista({3, 5, 6, 9, 11, 16});
-        QTest::newRow("together") << true << "" << "" << "" << "" << true << false << true << lista({3, 11, 16});
-        QTest::newRow("cidade bairro com siapi") << false << "" << "SETOR AEROPORTO" << "" << "TREMONTE" << false << true << false << lista({12, 13});
+        QTest::newRow("none") << false << ""
+                              << ""
+                              << ""
+                              << "" << false << false << false << faixa(3, 16);
+        QTest::newRow("em atividade") << true << ""
+                                      << ""
+                                      << ""
+                                      << "" << false << false << false << lista({3, 8, 10, 11, 12, 16});
+        QTest::newRow("month") << false << "7"
+                               << ""
+                               << ""
+                               << "" << false << false << false << lista({4, 12, 13});
+        QTest::newRow("bairro") << false << ""
+                                << "CENTRO"
+                                << ""
+                                << "" << false << false << false << lista({8, 16});
+        QTest::newRow("siapi") << false << ""
+                               << ""
+                               << "2019"
+                               << "" << false << false << false << lista({7, 10, 12, 13, 14});
+        QTest::newRow("cidade") << false << ""
+                                << ""
+                                << ""
+                                << "TREMONTE" << false << false << false
+                                << lista({3, 5, 6, 7, 8, 10, 12, 13, 15, 16});
+        QTest::newRow("nao impresso") << false << ""
+                                      << ""
+                                      << ""
+                                      << "" << true << false << false << lista({3, 5, 6, 8, 9, 11, 13, 16});
+        QTest::newRow("com siapi") << false << ""
+                                   << ""
+                                   << ""
+                                   << "" << false << true << false << lista({4, 7, 8, 10, 12, 13, 14, 15});
+        QTest::newRow("sem siapi") << false << ""
+                                   << ""
+                                   << ""
+                                   << "" << false << false << true << lista({3, 5, 6, 9, 11, 16});
+        QTest::newRow("together") << true << ""
+                                  << ""
+                                  << ""
+                                  << "" << true << false << true << lista({3, 11, 16});
+        QTest::newRow("cidade bairro com siapi") << false << ""
+                                                 << "SETOR AEROPORTO"
+                                                 << ""
+                                                 << "TREMONTE" << false << true << false << lista({12, 13});
     }
     void locatorFilters()
     {
@@ -524,7 +616,8 @@ private Q_SLOTS:
         QCOMPARE(w.zqContribuinte.recordCount(), 3);
         QCOMPARE(get<QLabel>(&w, QStringLiteral("lbEndereco"))->text(), QStringLiteral("R 10, 5"));
         QTest::keyClick(get<QLineEdit>(&w, QStringLiteral("edtSiapi")), Qt::Key_Down);
-        QCOMPARE(get<QLabel>(&w, QStringLiteral("lbEndereco"))->text(), QStringLiteral("AVENIDA CENTRAL, 510, CENTRO"));
+        QCOMPARE(get<QLabel>(&w, QStringLiteral("lbEndereco"))->text(),
+                 QStringLiteral("AVENIDA CENTRAL, 510, CENTRO"));
         QCOMPARE(get<QLabel>(&w, QStringLiteral("lbFone"))->text(), QStringLiteral("(99) 3210-8800"));
     }
 

@@ -19,7 +19,7 @@
 
 using Pairs = QList<QPair<QString, QString>>;
 using Connections = Pairs; // connection, rows file
-using Params = Pairs;      // name, value
+using Params = Pairs; // name, value
 Q_DECLARE_METATYPE(Pairs)
 
 namespace {
@@ -52,7 +52,8 @@ QString run(const QString &program, const QStringList &args, int *exitCode = nul
 // The PDF's text as pdftotext reads it, lines joined by blanks.
 QString pdfText(const QString &pdf)
 {
-    QString text = run(tool(QStringLiteral("pdftotext")), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QString text
+        = run(tool(QStringLiteral("pdftotext")), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     return text.simplified();
 }
 
@@ -71,9 +72,10 @@ Params boletoParams()
             {"numdocumento", "123"},
             {"fantasia", "PÃO DOURADO"},
             {"enderecocedente", "RUA DAS ACACIAS, N° 15, CENTRO - TREMONTE/QZ - CEP 99990000"},
-            {"instrucoes", "PÃO DOURADO\nPROTESTO APOS 10 DIAS DA DATA DE VENCIMENTO\nTAXA VISTORIA CORPO DE BOMBEIROS\n"
-                           "TAXA DE VISTORIA CBMQZ\n\n\nRETIRAR TAXA TPI EM: taxas.bombeiros.qz\n"
-                           "RETIRAR CERTIFICADO NO PRONTO-JA - (99)3210-7788\n"},
+            {"instrucoes",
+             "PÃO DOURADO\nPROTESTO APOS 10 DIAS DA DATA DE VENCIMENTO\nTAXA VISTORIA CORPO DE BOMBEIROS\n"
+             "TAXA DE VISTORIA CBMQZ\n\n\nRETIRAR TAXA TPI EM: taxas.bombeiros.qz\n"
+             "RETIRAR CERTIFICADO NO PRONTO-JA - (99)3210-7788\n"},
             {"endereco01", "RUA DAS FLORES, 100 - CENTRO"},
             {"endereco02", "99990000 - TREMONTE - 12.345.678/0001-91"},
             {"codbarra", kBarcode}};
@@ -113,7 +115,8 @@ private:
             QFile json(sourceDir() + QStringLiteral("/tests/reports/data/") + rowsFile);
             if (!json.open(QIODevice::ReadOnly))
                 qFatal("missing sample rows %s", qPrintable(rowsFile));
-            sources.push_back(std::make_unique<MemoryDataSource>(Report::rowsFromJson(json.readAll(), rowsFile)));
+            sources.push_back(
+                std::make_unique<MemoryDataSource>(Report::rowsFromJson(json.readAll(), rowsFile)));
             offered.push_back(std::make_unique<ReportConnection>(name, *sources.back(), registry));
         }
         ReportRunner runner(registry);
@@ -144,97 +147,163 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<int>("pages");
 
-        const Connections searchWindow{{"rdsServico", "servicos.json"}, {"rdsBairroInspecao", "bairros.json"}};
-        QTest::newRow("provisional certificate")
-            << "certificadoprovisorio.rav"
-            << Params{{"data", "TREMONTE - QZ, 16/03/2024"}, {"razao", "PADARIA PÃO DOURADO LTDA"},
-                      {"cnpj", "12345678000191"}, {"atividade", "PANIFICADORA  RISCO: 2"},
-                      {"endereco", "RUA DAS PALMEIRAS, 10 - CENTRO"}, {"siapi", "2024/000501"},
-                      {"area", "231,50"}, {"dataemissao", "16/03/2024"}, {"datavalidade", "15/04/2024"},
-                      {"obs", "Hidrantes em instalação."}}
-            << Connections{{"rdsServicoUnico", "vazio.json"}}
-            << QStringList{"CERTIFICADO PROVISÓRIO", "PADARIA PÃO DOURADO LTDA", "12.345.678/0001-91",
-                           "PANIFICADORA RISCO: 2", "RUA DAS PALMEIRAS, 10 - CENTRO", "2024/000501",
-                           "231,50 m²", "16/03/2024", "15/04/2024", "Hidrantes em instalação.",
-                           "TREMONTE - QZ, 16/03/2024"}
-            << 1;
+        const Connections searchWindow {{"rdsServico", "servicos.json"},
+                                        {"rdsBairroInspecao", "bairros.json"}};
+        QTest::newRow("provisional certificate") << "certificadoprovisorio.rav"
+                                                 << Params {{"data", "TREMONTE - QZ, 16/03/2024"},
+                                                            {"razao", "PADARIA PÃO DOURADO LTDA"},
+                                                            {"cnpj", "12345678000191"},
+                                                            {"atividade", "PANIFICADORA  RISCO: 2"},
+                                                            {"endereco", "RUA DAS PALMEIRAS, 10 - CENTRO"},
+                                                            {"siapi", "2024/000501"},
+                                                            {"area", "231,50"},
+                                                            {"dataemissao", "16/03/2024"},
+                                                            {"datavalidade", "15/04/2024"},
+                                                            {"obs", "Hidrantes em instalação."}}
+                                                 << Connections {{"rdsServicoUnico", "vazio.json"}}
+                                                 << QStringList {"CERTIFICADO PROVISÓRIO",
+                                                                 "PADARIA PÃO DOURADO LTDA",
+                                                                 "12.345.678/0001-91",
+                                                                 "PANIFICADORA RISCO: 2",
+                                                                 "RUA DAS PALMEIRAS, 10 - CENTRO",
+                                                                 "2024/000501",
+                                                                 "231,50 m²",
+                                                                 "16/03/2024",
+                                                                 "15/04/2024",
+                                                                 "Hidrantes em instalação.",
+                                                                 "TREMONTE - QZ, 16/03/2024"}
+                                                 << 1;
         QTest::newRow("boleto from the service window")
-            << "boletotipo.rav" << boletoParams() << Connections{{"rdsServicoUnico", "vazio.json"}}
-            << QStringList{"Recibo do Pagador", "Banco do Brasil", "001-9",
-                           "00190.00009 07300.215000 00000.123175 5 97370000123456",
-                           "Pagável em qualquer banco até o vencimento.", "15/04/2024",
-                           "CORPO DE BOMBEIROS DE TREMONTE-FENDAVO CNPJ 98.765.432/0001-10", "4417/7300215-1",
-                           "16/03/2024", "123", "73002150000000123", "1.234,56", "PROTESTO APOS 10 DIAS DA DATA DE VENCIMENTO",
-                           "RETIRAR CERTIFICADO NO PRONTO-JA - (99)3210-7788",
-                           "PADARIA PÃO DOURADO LTDA - 12.345.678/0001-91", "RUA DAS FLORES, 100 - CENTRO",
-                           "99990000 - TREMONTE - 12.345.678/0001-91", "Ficha de Compensação", "Aceite",
-                           "Espécie Doc.", "Nosso Número", "TAXA DE VISTORIA CBMQZ", "2024/000501"}
+            << "boletotipo.rav" << boletoParams() << Connections {{"rdsServicoUnico", "vazio.json"}}
+            << QStringList {"Recibo do Pagador",
+                            "Banco do Brasil",
+                            "001-9",
+                            "00190.00009 07300.215000 00000.123175 5 97370000123456",
+                            "Pagável em qualquer banco até o vencimento.",
+                            "15/04/2024",
+                            "CORPO DE BOMBEIROS DE TREMONTE-FENDAVO CNPJ 98.765.432/0001-10",
+                            "4417/7300215-1",
+                            "16/03/2024",
+                            "123",
+                            "73002150000000123",
+                            "1.234,56",
+                            "PROTESTO APOS 10 DIAS DA DATA DE VENCIMENTO",
+                            "RETIRAR CERTIFICADO NO PRONTO-JA - (99)3210-7788",
+                            "PADARIA PÃO DOURADO LTDA - 12.345.678/0001-91",
+                            "RUA DAS FLORES, 100 - CENTRO",
+                            "99990000 - TREMONTE - 12.345.678/0001-91",
+                            "Ficha de Compensação",
+                            "Aceite",
+                            "Espécie Doc.",
+                            "Nosso Número",
+                            "TAXA DE VISTORIA CBMQZ",
+                            "2024/000501"}
             << 1;
         QTest::newRow("boleto reprinted from the boleto list")
-            << "boletotipo.rav" << boletoParams() << Connections{{"rdsBoletos", "vazio.json"}}
-            << QStringList{"Ficha de Compensação", "73002150000000123"} << 1;
+            << "boletotipo.rav" << boletoParams() << Connections {{"rdsBoletos", "vazio.json"}}
+            << QStringList {"Ficha de Compensação", "73002150000000123"} << 1;
         QTest::newRow("inspection sheets from the service search")
-            << "inspecaoVarias.rav" << Params{} << searchWindow
-            << QStringList{"RELATÓRIO DE INSPEÇÃO", "1001", "1012", "SUPERMERCADO BOA ESPERANÇA LTDA",
-                           "VISTORIA AGENDADA", "SALÃO DE FESTAS PRIMAVERA", "Acesso pelos fundos",
-                           "2º SGT SOUZA", "Extintores de incêndio"}
+            << "inspecaoVarias.rav" << Params {} << searchWindow
+            << QStringList {"RELATÓRIO DE INSPEÇÃO",
+                            "1001",
+                            "1012",
+                            "SUPERMERCADO BOA ESPERANÇA LTDA",
+                            "VISTORIA AGENDADA",
+                            "SALÃO DE FESTAS PRIMAVERA",
+                            "Acesso pelos fundos",
+                            "2º SGT SOUZA",
+                            "Extintores de incêndio"}
             << 12;
         QTest::newRow("inspection sheets from the locator")
-            << "inspecaoVarias.rav" << Params{} << Connections{{"rdsContribuintes", "clientes.json"}}
-            << QStringList{"RELATÓRIO DE INSPEÇÃO", "ESCOLA MUNICIPAL JOÃO DE BARRO", "EM ATIVIDADE - ISENTA",
-                           "75,00", "3º SGT LIMA", "AVENIDA BRASIL, 7 - JARDIM DAS FLORES - TREMONTE"}
+            << "inspecaoVarias.rav" << Params {} << Connections {{"rdsContribuintes", "clientes.json"}}
+            << QStringList {"RELATÓRIO DE INSPEÇÃO", "ESCOLA MUNICIPAL JOÃO DE BARRO",
+                            "EM ATIVIDADE - ISENTA", "75,00",
+                            "3º SGT LIMA",           "AVENIDA BRASIL, 7 - JARDIM DAS FLORES - TREMONTE"}
             << 8;
-        QTest::newRow("service list")
-            << "listaServicoRelacao.rav" << Params{{"total", "12"}} << searchWindow
-            << QStringList{"RELAÇÃO DE SERVIÇOS", "Total: 12", "1001", "1012", "ISENTA", "163,01",
-                           "DISTRIBUIDORA DE GÁS CHAMA AZUL EIRELI", "12 serviço(s) listado(s)"}
-            << 1;
+        QTest::newRow("service list") << "listaServicoRelacao.rav" << Params {{"total", "12"}} << searchWindow
+                                      << QStringList {"RELAÇÃO DE SERVIÇOS",
+                                                      "Total: 12",
+                                                      "1001",
+                                                      "1012",
+                                                      "ISENTA",
+                                                      "163,01",
+                                                      "DISTRIBUIDORA DE GÁS CHAMA AZUL EIRELI",
+                                                      "12 serviço(s) listado(s)"}
+                                      << 1;
         QTest::newRow("inspections by neighbourhood")
-            << "inspecoesBairro.rav" << Params{{"total", "12"}} << searchWindow
-            << QStringList{"INSPEÇÕES POR BAIRRO", "BAIRRO: CENTRO", "BAIRRO: JARDIM DAS FLORES", "BAIRRO: VILA NOVA",
-                           "4 inspeção(ões) em CENTRO", "4 inspeção(ões) em VILA NOVA", "Total de serviços: 12"}
+            << "inspecoesBairro.rav" << Params {{"total", "12"}} << searchWindow
+            << QStringList {"INSPEÇÕES POR BAIRRO",      "BAIRRO: CENTRO",
+                            "BAIRRO: JARDIM DAS FLORES", "BAIRRO: VILA NOVA",
+                            "4 inspeção(ões) em CENTRO", "4 inspeção(ões) em VILA NOVA",
+                            "Total de serviços: 12"}
             << 2;
         QTest::newRow("planning sheet")
-            << "planilha.rav" << Params{{"reg", "9 CRBM"}, {"obm", "21 BBM"}, {"total", "12"}} << searchWindow
-            << QStringList{"PLANILHA CIDADE SEGURA", "9 CRBM - 21 BBM", "Estabelecimento", "1012",
-                           "Total de estabelecimentos: 12"}
+            << "planilha.rav" << Params {{"reg", "9 CRBM"}, {"obm", "21 BBM"}, {"total", "12"}}
+            << searchWindow
+            << QStringList {"PLANILHA CIDADE SEGURA", "9 CRBM - 21 BBM", "Estabelecimento", "1012",
+                            "Total de estabelecimentos: 12"}
             << 1;
         QTest::newRow("occupancy term")
-            << "termolotacao.rav" << Params{{"memo", kMemoLotacao}, {"responsavel", "JOÃO CARLOS PEREIRA"}} << searchWindow
-            << QStringList{"TERMO DE RESPONSABILIDADE", "CONTROLE DE LOTAÇÃO MÁXIMA",
-                           "terá controle de lotação máxima por recinto de 350 Pessoas.", "Certificado de Conformidade",
-                           "JOÃO CARLOS PEREIRA", "Responsável pelo evento"}
+            << "termolotacao.rav" << Params {{"memo", kMemoLotacao}, {"responsavel", "JOÃO CARLOS PEREIRA"}}
+            << searchWindow
+            << QStringList {"TERMO DE RESPONSABILIDADE",
+                            "CONTROLE DE LOTAÇÃO MÁXIMA",
+                            "terá controle de lotação máxima por recinto de 350 Pessoas.",
+                            "Certificado de Conformidade",
+                            "JOÃO CARLOS PEREIRA",
+                            "Responsável pelo evento"}
             << 1;
         QTest::newRow("emergency exit term")
-            << "termosaida.rav" << Params{{"memo", kMemoSaida}, {"responsavel", "JOÃO CARLOS PEREIRA"}} << searchWindow
-            << QStringList{"SAÍDAS DE EMERGÊNCIA", "PORTAS DE SAÍDA DE EMERGÊNCIA",
-                           "permanência de pessoas na edificação.", "JOÃO CARLOS PEREIRA"}
+            << "termosaida.rav" << Params {{"memo", kMemoSaida}, {"responsavel", "JOÃO CARLOS PEREIRA"}}
+            << searchWindow
+            << QStringList {"SAÍDAS DE EMERGÊNCIA", "PORTAS DE SAÍDA DE EMERGÊNCIA",
+                            "permanência de pessoas na edificação.", "JOÃO CARLOS PEREIRA"}
             << 1;
-        QTest::newRow("requirements")
-            << "exigencias.rav"
-            << Params{{"info", "CNPJ/CPF: 12345678000191  Razao Social: PADARIA PÃO DOURADO LTDA  SIAPI: 2024/000501"}}
-            << Connections{{"rdsExigenciaRelatorio", "exigencias.json"}}
-            << QStringList{"NOTIFICAÇÃO DE EXIGÊNCIAS", "Razao Social: PADARIA PÃO DOURADO LTDA", "E01", "E05",
-                           "Instalar iluminação de emergência nas rotas de fuga.", "PENDENTE", "BAIXADA",
-                           "5 exigência(s)", "Responsável pelo estabelecimento"}
-            << 1;
-        QTest::newRow("establishment list")
-            << "listaEmpresas.rav" << Params{{"total", "8"}} << Connections{{"rdsContribuinteCadastro", "clientes.json"}}
-            << QStringList{"RELAÇÃO DE ESTABELECIMENTOS", "Total: 8", "123.456.789-06", "12.345.678/0001-91",
-                           "JOSÉ DA SILVA ÁVILA", "AVENIDA BRASIL, 56", "8 estabelecimento(s) listado(s)"}
-            << 1;
-        QTest::newRow("city hall list")
-            << "listaEmpresasPrefeitura.rav" << Params{{"total", "15"}} << Connections{{"rdsPrefeitura", "prefeitura.json"}}
-            << QStringList{"EMPRESAS DA LISTA DA PREFEITURA", "Total: 15", "RUA 2 DE MAIO, 3", "02/03/2015",
-                           "VISTORIADA", "15 empresa(s) listada(s)"}
-            << 1;
+        QTest::newRow("requirements") << "exigencias.rav"
+                                      << Params {{"info",
+                                                  "CNPJ/CPF: 12345678000191  Razao Social: PADARIA PÃO "
+                                                  "DOURADO LTDA  SIAPI: 2024/000501"}}
+                                      << Connections {{"rdsExigenciaRelatorio", "exigencias.json"}}
+                                      << QStringList {"NOTIFICAÇÃO DE EXIGÊNCIAS",
+                                                      "Razao Social: PADARIA PÃO DOURADO LTDA",
+                                                      "E01",
+                                                      "E05",
+                                                      "Instalar iluminação de emergência nas rotas de fuga.",
+                                                      "PENDENTE",
+                                                      "BAIXADA",
+                                                      "5 exigência(s)",
+                                                      "Responsável pelo estabelecimento"}
+                                      << 1;
+        QTest::newRow("establishment list") << "listaEmpresas.rav" << Params {{"total", "8"}}
+                                            << Connections {{"rdsContribuinteCadastro", "clientes.json"}}
+                                            << QStringList {"RELAÇÃO DE ESTABELECIMENTOS",
+                                                            "Total: 8",
+                                                            "123.456.789-06",
+                                                            "12.345.678/0001-91",
+                                                            "JOSÉ DA SILVA ÁVILA",
+                                                            "AVENIDA BRASIL, 56",
+                                                            "8 estabelecimento(s) listado(s)"}
+                                            << 1;
+        QTest::newRow("city hall list") << "listaEmpresasPrefeitura.rav" << Params {{"total", "15"}}
+                                        << Connections {{"rdsPrefeitura", "prefeitura.json"}}
+                                        << QStringList {"EMPRESAS DA LISTA DA PREFEITURA",
+                                                        "Total: 15",
+                                                        "RUA 2 DE MAIO, 3",
+                                                        "02/03/2015",
+                                                        "VISTORIADA",
+                                                        "15 empresa(s) listada(s)"}
+                                        << 1;
         QTest::newRow("letter of consent")
-            << "cartaAnuencia.rav"
-            << Params{{"numTitulo", "123"}, {"cnpj", "12345678000191"}, {"razao", "PADARIA PÃO DOURADO LTDA"},
-                      {"vencimento", "15/04/2024"}, {"valor", "1234,56"}, {"data", "Tremonte, 16/03/2024"}}
-            << Connections{}
-            << QStringList{"CARTA DE ANUÊNCIA", "PADARIA PÃO DOURADO LTDA", "12.345.678/0001-91", "123",
-                           "R$ 1.234,56", "15/04/2024", "Tremonte, 16/03/2024."}
+            << "cartaAnuencia.rav" << Params {{"numTitulo", "123"},
+                                              {"cnpj", "12345678000191"},
+                                              {"razao", "PADARIA PÃO DOURADO LTDA"},
+                                              {"vencimento", "15/04/2024"},
+                                              {"valor", "1234,56"},
+                                              {"data", "Tremonte, 16/03/2024"}}
+            << Connections {} << QStringList {"CARTA DE ANUÊNCIA",    "PADARIA PÃO DOURADO LTDA",
+                                              "12.345.678/0001-91",   "123",
+                                              "R$ 1.234,56",          "15/04/2024",
+                                              "Tremonte, 16/03/2024."}
             << 1;
     }
 
@@ -269,10 +338,12 @@ private Q_SLOTS:
             QSKIP("pdftoppm or zbarimg is not installed");
         const QString pdf = print(QStringLiteral("boletotipo.rav"), boletoParams(), {});
         const QString prefix = m_out.filePath(QStringLiteral("boleto-scan"));
-        run(tool(QStringLiteral("pdftoppm")), {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"), pdf, prefix});
+        run(tool(QStringLiteral("pdftoppm")),
+            {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"), pdf, prefix});
         int code = -1;
         const QString scanned = run(tool(QStringLiteral("zbarimg")),
-                                    {QStringLiteral("-q"), QStringLiteral("--raw"), QStringLiteral("--nodbus"), prefix + QStringLiteral("-1.png")},
+                                    {QStringLiteral("-q"), QStringLiteral("--raw"),
+                                     QStringLiteral("--nodbus"), prefix + QStringLiteral("-1.png")},
                                     &code);
         QCOMPARE(code, 0);
         QCOMPARE(scanned.trimmed(), kBarcode);
@@ -304,7 +375,8 @@ private Q_SLOTS:
         run(QStringLiteral(QZ_RELATORIO_TOOL),
             {m_reports + QStringLiteral("listaEmpresas.rav"), QStringLiteral("relatorio"), out,
              QStringLiteral("total=8 registros"), QStringLiteral("--rows"),
-             QStringLiteral("rdsContribuinteCadastro=") + sourceDir() + QStringLiteral("/tests/reports/data/clientes.json")},
+             QStringLiteral("rdsContribuinteCadastro=") + sourceDir()
+                 + QStringLiteral("/tests/reports/data/clientes.json")},
             &code, &err);
         QVERIFY2(code == 0, qPrintable(err));
         const QString text = pdfText(out);

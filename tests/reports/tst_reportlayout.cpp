@@ -46,7 +46,7 @@ QVariantList numberedRows(int count, const QString &group = {})
 {
     QVariantList rows;
     for (int i = 1; i <= count; ++i)
-        rows << QVariantMap{{QStringLiteral("N"), i}, {QStringLiteral("grupo"), group}};
+        rows << QVariantMap {{QStringLiteral("N"), i}, {QStringLiteral("grupo"), group}};
     return rows;
 }
 
@@ -61,30 +61,47 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("plain value") << "Total: {total}" << "Total: 42";
-        QTest::newRow("first known alternative") << "{nada|area|total}" << "231,50";
-        QTest::newRow("quoted fallback") << "[{nada|'-'}]" << "[-]";
-        QTest::newRow("date from a date") << "{dia:date}" << "05/03/2024";
-        QTest::newRow("date from ISO text") << "{diaTexto:date}" << "05/03/2024";
-        QTest::newRow("date by default") << "{dia}" << "05/03/2024";
-        QTest::newRow("money from double") << "{valorNum:money}" << "1.234,50";
-        QTest::newRow("money from regional text") << "{area:money}" << "231,50";
-        QTest::newRow("money keeps a word") << "{isenta:money}" << "ISENTA";
-        QTest::newRow("double prints as money") << "{valorNum}" << "1.234,50";
-        QTest::newRow("whole number stays whole") << "{codigo}" << "1001";
-        QTest::newRow("cnpj") << "{cnpj:cnpj}" << "12.345.678/0001-91";
-        QTest::newRow("cpf") << "{cpf:cnpj}" << "123.456.789-01";
-        QTest::newRow("other length as typed") << "{curto:cnpj}" << "1234";
-        QTest::newRow("upper") << "{nome:upper}" << "JOSÉ ÁVILA";
-        QTest::newRow("escaped braces") << "{{total}} }}" << "{total} }";
-        QTest::newRow("null prints empty") << "<{nulo}>" << "<>";
+        QTest::newRow("plain value") << "Total: {total}"
+                                     << "Total: 42";
+        QTest::newRow("first known alternative") << "{nada|area|total}"
+                                                 << "231,50";
+        QTest::newRow("quoted fallback") << "[{nada|'-'}]"
+                                         << "[-]";
+        QTest::newRow("date from a date") << "{dia:date}"
+                                          << "05/03/2024";
+        QTest::newRow("date from ISO text") << "{diaTexto:date}"
+                                            << "05/03/2024";
+        QTest::newRow("date by default") << "{dia}"
+                                         << "05/03/2024";
+        QTest::newRow("money from double") << "{valorNum:money}"
+                                           << "1.234,50";
+        QTest::newRow("money from regional text") << "{area:money}"
+                                                  << "231,50";
+        QTest::newRow("money keeps a word") << "{isenta:money}"
+                                            << "ISENTA";
+        QTest::newRow("double prints as money") << "{valorNum}"
+                                                << "1.234,50";
+        QTest::newRow("whole number stays whole") << "{codigo}"
+                                                  << "1001";
+        QTest::newRow("cnpj") << "{cnpj:cnpj}"
+                              << "12.345.678/0001-91";
+        QTest::newRow("cpf") << "{cpf:cnpj}"
+                             << "123.456.789-01";
+        QTest::newRow("other length as typed") << "{curto:cnpj}"
+                                               << "1234";
+        QTest::newRow("upper") << "{nome:upper}"
+                               << "JOSÉ ÁVILA";
+        QTest::newRow("escaped braces") << "{{total}} }}"
+                                        << "{total} }";
+        QTest::newRow("null prints empty") << "<{nulo}>"
+                                           << "<>";
     }
 
     void placeholders()
     {
         QFETCH(QString, text);
         QFETCH(QString, expected);
-        const QVariantMap values{
+        const QVariantMap values {
             {QStringLiteral("total"), QStringLiteral("42")},
             {QStringLiteral("area"), QStringLiteral("231,50")},
             {QStringLiteral("dia"), QDate(2024, 3, 5)},
@@ -118,7 +135,7 @@ private Q_SLOTS:
                                 .expand([](const QString &) { return std::nullopt; },
                                         [&](const QString &p) { unknown << p; });
         QCOMPARE(out, QStringLiteral("ab"));
-        QCOMPARE(unknown, QStringList{QStringLiteral("{nada}")});
+        QCOMPARE(unknown, QStringList {QStringLiteral("{nada}")});
     }
 
     void malformedTemplates_data()
@@ -141,15 +158,28 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("xml");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("not xml") << QByteArray("<project><report name=\"r\">\n<band>\n</project>") << "linha 3";
+        QTest::newRow("not xml") << QByteArray("<project><report name=\"r\">\n<band>\n</project>")
+                                 << "linha 3";
         QTest::newRow("wrong root") << QByteArray("<relatorio/>") << "<project>";
-        QTest::newRow("unknown element") << QByteArray("<project>\n<report name=\"r\">\n<tabela/>") << "linha 3";
-        QTest::newRow("bad number") << QByteArray("<project><report name=\"r\">\n<band height=\"dez\"/></report></project>") << "height=\"dez\"";
-        QTest::newRow("data without row") << QByteArray("<project><report name=\"r\"><data source=\"rdsX\"><header/></data></report></project>") << "sem <row>";
-        QTest::newRow("unknown style") << QByteArray("<project><report name=\"r\"><band><text style=\"th\">x</text></band></report></project>") << "estilo \"th\"";
-        QTest::newRow("bad alignment") << QByteArray("<project><report name=\"r\"><band><text align=\"meio\">x</text></band></report></project>") << "align=\"meio\"";
-        QTest::newRow("bad placeholder") << QByteArray("<project><report name=\"r\"><band>\n\n<text>{x</text></band></report></project>") << "linha 3";
-        QTest::newRow("report twice") << QByteArray("<project><report name=\"r\"/><report name=\"r\"/></project>") << "repetido";
+        QTest::newRow("unknown element")
+            << QByteArray("<project>\n<report name=\"r\">\n<tabela/>") << "linha 3";
+        QTest::newRow("bad number") << QByteArray(
+            "<project><report name=\"r\">\n<band height=\"dez\"/></report></project>")
+                                    << "height=\"dez\"";
+        QTest::newRow("data without row") << QByteArray(
+            "<project><report name=\"r\"><data source=\"rdsX\"><header/></data></report></project>")
+                                          << "sem <row>";
+        QTest::newRow("unknown style") << QByteArray(
+            "<project><report name=\"r\"><band><text style=\"th\">x</text></band></report></project>")
+                                       << "estilo \"th\"";
+        QTest::newRow("bad alignment") << QByteArray(
+            "<project><report name=\"r\"><band><text align=\"meio\">x</text></band></report></project>")
+                                       << "align=\"meio\"";
+        QTest::newRow("bad placeholder")
+            << QByteArray("<project><report name=\"r\"><band>\n\n<text>{x</text></band></report></project>")
+            << "linha 3";
+        QTest::newRow("report twice")
+            << QByteArray("<project><report name=\"r\"/><report name=\"r\"/></project>") << "repetido";
     }
 
     void malformedFilesNameTheLine()
@@ -222,9 +252,9 @@ private Q_SLOTS:
                 <empty height="6"><text>vazio</text></empty>
               </data>
             </data>)"));
-        MemoryDataSource groups(QVariantList{QVariantMap{{QStringLiteral("NOME"), QStringLiteral("A")}},
-                                             QVariantMap{{QStringLiteral("NOME"), QStringLiteral("B")}},
-                                             QVariantMap{{QStringLiteral("NOME"), QStringLiteral("C")}}});
+        MemoryDataSource groups(QVariantList {QVariantMap {{QStringLiteral("NOME"), QStringLiteral("A")}},
+                                              QVariantMap {{QStringLiteral("NOME"), QStringLiteral("B")}},
+                                              QVariantMap {{QStringLiteral("NOME"), QStringLiteral("C")}}});
         QVariantList items = numberedRows(2, QStringLiteral("A")) + numberedRows(3, QStringLiteral("C"));
         MemoryDataSource detail(items);
         ReportConnections connections;
@@ -233,8 +263,8 @@ private Q_SLOTS:
         const Document doc = layout(p.reports.first(), QStringLiteral("t"), {}, connections);
         // Inside the detail, {NOME} is not a column of rdsItem: it comes from the group row.
         QCOMPARE(texts(doc.pages[0]),
-                 (QStringList{"Grupo A", "A:1", "A:2", "2 em A", "Grupo B", "vazio", "Grupo C",
-                              "C:1", "C:2", "C:3", "3 em C"}));
+                 (QStringList {"Grupo A", "A:1", "A:2", "2 em A", "Grupo B", "vazio", "Grupo C", "C:1", "C:2",
+                               "C:3", "3 em C"}));
     }
 
     // A text that grows pushes down what starts below it, and the band with it.
@@ -250,7 +280,8 @@ private Q_SLOTS:
             <band height="5"><text>seguinte</text></band>)"));
         ReportConnections none;
         const QString memo = QStringLiteral("palavra ").repeated(60);
-        const Document doc = layout(p.reports.first(), QStringLiteral("t"), {{QStringLiteral("memo"), memo}}, none);
+        const Document doc
+            = layout(p.reports.first(), QStringLiteral("t"), {{QStringLiteral("memo"), memo}}, none);
         const Page &page = doc.pages[0];
         const PageItem *grown = findText(page, memo);
         QVERIFY(grown);
@@ -277,26 +308,30 @@ private Q_SLOTS:
     void newPagePerRowAndOversizedRows()
     {
         QFETCH(double, height);
-        const Project p = parse(wrap(QStringLiteral(R"(<data source="rdsX"><row height="%1" new-page="yes"><text>Folha {N}</text></row></data>)")
-                                         .arg(height)
-                                         .toUtf8()));
+        const Project p = parse(wrap(
+            QStringLiteral(
+                R"(<data source="rdsX"><row height="%1" new-page="yes"><text>Folha {N}</text></row></data>)")
+                .arg(height)
+                .toUtf8()));
         MemoryDataSource rows(numberedRows(4));
         ReportConnections connections;
         ReportConnection conn(QStringLiteral("rdsX"), rows, connections);
         const Document doc = layout(p.reports.first(), QStringLiteral("t"), {}, connections);
         QCOMPARE(int(doc.pages.size()), 4);
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(texts(doc.pages[i]), QStringList{QStringLiteral("Folha %1").arg(i + 1)});
+            QCOMPARE(texts(doc.pages[i]), QStringList {QStringLiteral("Folha %1").arg(i + 1)});
     }
 
     void alternativeConnectionsAndColumnCase()
     {
-        const Project p = parse(wrap(R"(<data source="rdsServico|rdsContribuintes"><row height="6"><text>{cliente_razao_social} {SERVICO_CODIGO|'s/n'}</text></row></data>)"));
-        MemoryDataSource rows(QVariantList{QVariantMap{{QStringLiteral("CLIENTE_RAZAO_SOCIAL"), QStringLiteral("LOJA")}}});
+        const Project p = parse(wrap(
+            R"(<data source="rdsServico|rdsContribuintes"><row height="6"><text>{cliente_razao_social} {SERVICO_CODIGO|'s/n'}</text></row></data>)"));
+        MemoryDataSource rows(
+            QVariantList {QVariantMap {{QStringLiteral("CLIENTE_RAZAO_SOCIAL"), QStringLiteral("LOJA")}}});
         ReportConnections connections;
         ReportConnection conn(QStringLiteral("rdsContribuintes"), rows, connections);
         const Document doc = layout(p.reports.first(), QStringLiteral("t"), {}, connections);
-        QCOMPARE(texts(doc.pages[0]), QStringList{QStringLiteral("LOJA s/n")});
+        QCOMPARE(texts(doc.pages[0]), QStringList {QStringLiteral("LOJA s/n")});
         QVERIFY(doc.warnings.isEmpty());
     }
 
@@ -306,10 +341,14 @@ private Q_SLOTS:
             <band height="5" if="{obs}"><text>Obs: {obs}</text></band>
             <band height="5"><text unless="{obs}">sem observação</text></band>)"));
         ReportConnections none;
-        QCOMPARE(texts(layout(p.reports.first(), QStringLiteral("t"), {{QStringLiteral("obs"), QString()}}, none).pages[0]),
-                 QStringList{QStringLiteral("sem observação")});
-        QCOMPARE(texts(layout(p.reports.first(), QStringLiteral("t"), {{QStringLiteral("OBS"), QStringLiteral("x")}}, none).pages[0]),
-                 QStringList{QStringLiteral("Obs: x")});
+        QCOMPARE(
+            texts(layout(p.reports.first(), QStringLiteral("t"), {{QStringLiteral("obs"), QString()}}, none)
+                      .pages[0]),
+            QStringList {QStringLiteral("sem observação")});
+        QCOMPARE(texts(layout(p.reports.first(), QStringLiteral("t"),
+                              {{QStringLiteral("OBS"), QStringLiteral("x")}}, none)
+                           .pages[0]),
+                 QStringList {QStringLiteral("Obs: x")});
     }
 
     // Interleaved 2 of 5 at the banks' size: 44 digits are 405 modules.
@@ -334,16 +373,20 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("digits");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("letters") << "0019597370000123456000000730021500000001231X" << "somente dígitos";
-        QTest::newRow("short") << "0019597370" << "tem 10 dígitos";
-        QTest::newRow("empty but required") << "" << "não recebeu";
+        QTest::newRow("letters") << "0019597370000123456000000730021500000001231X"
+                                 << "somente dígitos";
+        QTest::newRow("short") << "0019597370"
+                               << "tem 10 dígitos";
+        QTest::newRow("empty but required") << ""
+                                            << "não recebeu";
     }
 
     void badBarcodesAreRefused()
     {
         QFETCH(QString, digits);
         QFETCH(QString, expected);
-        const Project p = parse(wrap(R"(<band height="20"><barcode h="13" length="44" required="yes">{codbarra}</barcode></band>)"));
+        const Project p = parse(wrap(
+            R"(<band height="20"><barcode h="13" length="44" required="yes">{codbarra}</barcode></band>)"));
         ReportConnections none;
         try {
             layout(p.reports.first(), QStringLiteral("t"), {{QStringLiteral("codbarra"), digits}}, none);

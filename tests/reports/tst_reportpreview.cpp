@@ -75,7 +75,8 @@ private Q_SLOTS:
         const QString saved = m_dir.filePath(QStringLiteral("salvo"));
         messages.answerFile(saved);
 
-        MemoryDataSource rows(QVariantList{QVariantMap{{"N", 1}}, QVariantMap{{"N", 2}}, QVariantMap{{"N", 3}}});
+        MemoryDataSource rows(
+            QVariantList {QVariantMap {{"N", 1}}, QVariantMap {{"N", 2}}, QVariantMap {{"N", 3}}});
         ReportConnections connections;
         ReportConnection conn(QStringLiteral("rdsX"), rows, connections);
         ReportRunner runner(connections);
@@ -90,7 +91,8 @@ private Q_SLOTS:
             QCOMPARE(preview->windowTitle(), QStringLiteral("Report Preview"));
             QVERIFY(preview->windowState() & Qt::WindowMaximized);
             QCOMPARE(preview->zoom(), 50);
-            QCOMPARE(preview->findChild<QComboBox *>(QStringLiteral("cbZoom"))->currentText(), QStringLiteral("50 %"));
+            QCOMPARE(preview->findChild<QComboBox *>(QStringLiteral("cbZoom"))->currentText(),
+                     QStringLiteral("50 %"));
             auto *page = preview->findChild<QLabel *>(QStringLiteral("lbPage"));
             QCOMPARE(page->text(), QStringLiteral("Página 1 de 3"));
             QVERIFY(!preview->findChild<QPushButton *>(QStringLiteral("btnPrior"))->isEnabled());
@@ -136,7 +138,8 @@ private Q_SLOTS:
     {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext is not installed");
-        MemoryDataSource rows(QVariantList{QVariantMap{{"N", 1}}, QVariantMap{{"N", 2}}, QVariantMap{{"N", 3}}});
+        MemoryDataSource rows(
+            QVariantList {QVariantMap {{"N", 1}}, QVariantMap {{"N", 2}}, QVariantMap {{"N", 3}}});
         ReportConnections connections;
         ReportConnection conn(QStringLiteral("rdsX"), rows, connections);
         struct Keep : ReportOutput

@@ -73,7 +73,8 @@ private Q_SLOTS:
             Reports::printReport(runner, QStringLiteral("relatorios/"), QStringLiteral("naoexiste.rav"));
             laterStepRan = true;
         } catch (const ReportError &e) {
-            const QString expanded = QDir::toNativeSeparators(m_dir.path() + QStringLiteral("/relatorios/naoexiste.rav"));
+            const QString expanded
+                = QDir::toNativeSeparators(m_dir.path() + QStringLiteral("/relatorios/naoexiste.rav"));
             QCOMPARE(e.text(), QStringLiteral("O projeto de relatório \"%1\" não existe.").arg(expanded));
             QCOMPARE(QString::fromUtf8(e.what()), e.text());
         }
@@ -101,8 +102,9 @@ private Q_SLOTS:
     void missingConnectionAbortsWithItsName()
     {
         const QString file = m_dir.filePath(QStringLiteral("dados.rav"));
-        writeFile(file, "<project><report name=\"relatorio\"><data source=\"rdsServico\">"
-                        "<row height=\"5\"><text>{SERVICO_CODIGO}</text></row></data></report></project>");
+        writeFile(file,
+                  "<project><report name=\"relatorio\"><data source=\"rdsServico\">"
+                  "<row height=\"5\"><text>{SERVICO_CODIGO}</text></row></data></report></project>");
         ReportConnections connections;
         ReportRunner runner(connections);
         RecordingOutput output;
@@ -114,17 +116,18 @@ private Q_SLOTS:
             runner.execute(QStringLiteral("relatorio"));
             QFAIL("ran without its connection");
         } catch (const ReportError &e) {
-            QVERIFY2(e.text().contains(QStringLiteral("conexão de dados \"rdsServico\"")), qPrintable(e.text()));
+            QVERIFY2(e.text().contains(QStringLiteral("conexão de dados \"rdsServico\"")),
+                     qPrintable(e.text()));
         }
         QVERIFY(output.documents.empty());
         QCOMPARE(output.abandoned, 1);
 
         // Once a window offers it, the same run works and reads its rows.
-        MemoryDataSource rows(QVariantList{QVariantMap{{QStringLiteral("SERVICO_CODIGO"), 77}}});
+        MemoryDataSource rows(QVariantList {QVariantMap {{QStringLiteral("SERVICO_CODIGO"), 77}}});
         {
             ReportConnection offered(QStringLiteral("rdsServico"), rows, connections);
             QVERIFY(runner.execute(QStringLiteral("relatorio")));
-            QCOMPARE(output.texts(), QStringList{QStringLiteral("77")});
+            QCOMPARE(output.texts(), QStringList {QStringLiteral("77")});
         }
         QVERIFY(!connections.find(QStringLiteral("rdsServico")));
     }
@@ -156,17 +159,17 @@ private Q_SLOTS:
         QVERIFY(Reports::printReport(runner, folder, QStringLiteral("lista.rav")));
         writeFile(folder + QStringLiteral("lista.rav"), simpleReport("relatorio", "VERSÃO 2"));
         QVERIFY(Reports::printReport(runner, folder, QStringLiteral("lista.rav")));
-        QCOMPARE(output.texts(0), QStringList{QStringLiteral("VERSÃO 1")});
-        QCOMPARE(output.texts(1), QStringList{QStringLiteral("VERSÃO 2")});
+        QCOMPARE(output.texts(0), QStringList {QStringLiteral("VERSÃO 1")});
+        QCOMPARE(output.texts(1), QStringList {QStringLiteral("VERSÃO 2")});
 
         runner.setProjectFile(folder + QStringLiteral("lista.rav"));
         QVERIFY(runner.execute(QStringLiteral("relatorio")));
         writeFile(folder + QStringLiteral("lista.rav"), simpleReport("relatorio", "VERSÃO 3"));
         QVERIFY(runner.execute(QStringLiteral("relatorio")));
-        QCOMPARE(output.texts(3), QStringList{QStringLiteral("VERSÃO 2")});
+        QCOMPARE(output.texts(3), QStringList {QStringLiteral("VERSÃO 2")});
         runner.close();
         QVERIFY(runner.execute(QStringLiteral("relatorio")));
-        QCOMPARE(output.texts(4), QStringList{QStringLiteral("VERSÃO 3")});
+        QCOMPARE(output.texts(4), QStringList {QStringLiteral("VERSÃO 3")});
     }
 
     // The folder is used as given: blanks work, and no separator is added.
@@ -179,7 +182,7 @@ private Q_SLOTS:
         RecordingOutput output;
         runner.setOutput(&output);
         QVERIFY(Reports::printReport(runner, folder + QLatin1Char('/'), QStringLiteral("exigencias.rav")));
-        QCOMPARE(output.texts(), QStringList{QStringLiteral("ok")});
+        QCOMPARE(output.texts(), QStringList {QStringLiteral("ok")});
         try {
             Reports::printReport(runner, folder, QStringLiteral("exigencias.rav"));
             QFAIL("a separator was added");
@@ -226,9 +229,10 @@ private Q_SLOTS:
                                      {{QStringLiteral("total"), QStringLiteral("12")},
                                       {QStringLiteral("obs"), QStringLiteral("a")},
                                       {QStringLiteral("obs"), QStringLiteral("b")}}));
-        QVERIFY(Reports::printReport(runner, folder, QStringLiteral("p.rav"), {{QStringLiteral("total"), QStringLiteral("3")}}));
-        QCOMPARE(output.texts(0), QStringList{QStringLiteral("[12|b]")});
-        QCOMPARE(output.texts(1), QStringList{QStringLiteral("[3|]")});
+        QVERIFY(Reports::printReport(runner, folder, QStringLiteral("p.rav"),
+                                     {{QStringLiteral("total"), QStringLiteral("3")}}));
+        QCOMPARE(output.texts(0), QStringList {QStringLiteral("[12|b]")});
+        QCOMPARE(output.texts(1), QStringList {QStringLiteral("[3|]")});
         QVERIFY(runner.params().isEmpty());
     }
 

@@ -58,8 +58,8 @@ void loadFile(const QString &database, const QString &path)
              QStringLiteral("-P") + QString::number(s.port), QStringLiteral("-u") + s.user,
              QStringLiteral("-p") + s.password, database});
     if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        throw DbError(QStringLiteral("loading %1 failed: %2")
-                          .arg(path, QString::fromUtf8(p.readAllStandardError())));
+        throw DbError(
+            QStringLiteral("loading %1 failed: %2").arg(path, QString::fromUtf8(p.readAllStandardError())));
 }
 
 void create(const QString &database, bool withDemo)

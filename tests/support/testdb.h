@@ -31,8 +31,8 @@ QString sourceDir();
 } // namespace TestDb
 
 // Skips the current Qt Test function when there is no test database.
-#define REQUIRE_TEST_DB()                        \
-    do {                                         \
-        if (!TestDb::available())                \
-            QSKIP(TestDb::kUnavailable);         \
+#define REQUIRE_TEST_DB()                                                                                    \
+    do {                                                                                                     \
+        if (!TestDb::available())                                                                            \
+            QSKIP(TestDb::kUnavailable);                                                                     \
     } while (false)

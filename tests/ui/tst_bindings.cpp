@@ -127,7 +127,8 @@ private Q_SLOTS:
                           {QStringLiteral("valorTaxa"), QStringLiteral("Taxa"), &QueryModel::moneyMask},
                           {QStringLiteral("CLIENTE_DATA_CADASTRO"), QStringLiteral("Cadastro")}});
         model.setRowStyle([&q](int row, int role) -> QVariant {
-            if (role == Qt::BackgroundRole && q.value(row, q.fieldIndex(QStringLiteral("impresso"))) == QStringLiteral("S"))
+            if (role == Qt::BackgroundRole
+                && q.value(row, q.fieldIndex(QStringLiteral("impresso"))) == QStringLiteral("S"))
                 return QColor(Qt::yellow);
             return {};
         });
@@ -136,7 +137,8 @@ private Q_SLOTS:
         QCOMPARE(model.rowCount(), 0);
         q.open();
         QCOMPARE(model.rowCount(), 2);
-        QCOMPARE(model.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Razão Social"));
+        QCOMPARE(model.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("Razão Social"));
         QCOMPARE(model.index(0, 2).data().toString(), QStringLiteral("150,50"));
         QCOMPARE(model.index(0, 3).data().toString(), QStringLiteral("02/05/2024"));
         QCOMPARE(model.index(1, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(Qt::yellow));

@@ -34,7 +34,7 @@ private Q_SLOTS:
         QVERIFY(!Msg::ask(QStringLiteral("três?")));
         QVERIFY(!Msg::ask(QStringLiteral("sem resposta?")));
         Msg::warning(QStringLiteral("Erro - Aviso do Sistema"), QStringLiteral("quatro"));
-        QCOMPARE(msgs.texts(), (QStringList{"um", "dois?", "três?", "sem resposta?", "quatro"}));
+        QCOMPARE(msgs.texts(), (QStringList {"um", "dois?", "três?", "sem resposta?", "quatro"}));
         QCOMPARE(msgs.entries().at(1).caption, QStringLiteral("Atenção!"));
         QCOMPARE(msgs.entries().at(4).caption, QStringLiteral("Erro - Aviso do Sistema"));
         QCOMPARE(msgs.unexpectedQuestions(), 1);
@@ -58,7 +58,7 @@ private Q_SLOTS:
         button.click();
         QCOMPARE(clicks, 3);
         QCOMPARE(msgs.texts(ScriptedMessages::Kind::Error),
-                 (QStringList{"Lost connection to server during query", "ação inválida"}));
+                 (QStringList {"Lost connection to server during query", "ação inválida"}));
     }
 
     void applicationNotifyIsTheLastNet()
@@ -75,9 +75,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("rule");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("upper") << 0 << "rua 7, qd. b" << "RUA 7, QD. B";
-        QTest::newRow("digits") << 1 << "12.345-6a7" << "1234567";
-        QTest::newRow("area") << 2 << "1.250,5 m2" << "1250,52";
+        QTest::newRow("upper") << 0 << "rua 7, qd. b"
+                               << "RUA 7, QD. B";
+        QTest::newRow("digits") << 1 << "12.345-6a7"
+                                << "1234567";
+        QTest::newRow("area") << 2 << "1.250,5 m2"
+                              << "1250,52";
     }
     void typingRules()
     {

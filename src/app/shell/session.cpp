@@ -5,8 +5,7 @@
 #include "ui/messageservice.h"
 
 namespace {
-const QString kNoPermission =
-    QStringLiteral("Este usuário nao possui esta permissao para esta operacao.");
+const QString kNoPermission = QStringLiteral("Este usuário nao possui esta permissao para esta operacao.");
 const QString kNoPermissionShort = QStringLiteral("Usuario sem permissao.");
 } // namespace
 
@@ -70,10 +69,8 @@ QString Session::refusal(Permission permission)
 {
     switch (permission) {
     case Permission::RemoverServico:
-    case Permission::RemoverBoleto:
-        return kNoPermissionShort;
-    default:
-        return kNoPermission;
+    case Permission::RemoverBoleto: return kNoPermissionShort;
+    default: return kNoPermission;
     }
 }
 

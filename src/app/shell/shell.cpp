@@ -40,5 +40,5 @@ BasicShell::~BasicShell()
 QString reportFolderFor(const QString &programFolder)
 {
     return QDir::toNativeSeparators(QDir(programFolder).filePath(QStringLiteral("relatorios")))
-           + QDir::separator();
+        + QDir::separator();
 }

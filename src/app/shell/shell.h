@@ -52,7 +52,7 @@ private:
 class QueryDataSource : public ReportDataSource
 {
 public:
-    explicit QueryDataSource(const Query &query) : m_query(query) {}
+    explicit QueryDataSource(const Query &query) : m_query(query) { }
     QStringList columnNames() const override { return m_query.fieldNames(); }
     int rowCount() const override { return m_query.isActive() ? m_query.recordCount() : 0; }
     QVariant value(int row, int column) const override { return m_query.value(row, column); }
@@ -66,7 +66,8 @@ private:
 class QueryConnection
 {
 public:
-    QueryConnection(const QString &name, const Query &query) : m_source(query), m_connection(name, m_source) {}
+    QueryConnection(const QString &name, const Query &query) : m_source(query), m_connection(name, m_source)
+    { }
 
 private:
     QueryDataSource m_source;

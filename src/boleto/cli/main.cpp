@@ -44,8 +44,8 @@ int main()
 {
     std::string entrada;
     std::string saida;
-    std::size_t inicio = 0;       // start of the pending line in `entrada`
-    bool descartando = false;     // inside an over-long line, already answered
+    std::size_t inicio = 0; // start of the pending line in `entrada`
+    bool descartando = false; // inside an over-long line, already answered
     char bloco[1 << 16];
 
     for (;;) {

@@ -15,13 +15,25 @@ namespace {
 using Json = nlohmann::json;
 
 enum Campo : std::size_t {
-    Banco, Agencia, CodigoCedente, Conta, DigitoConta, Convenio, Modalidade,
-    Carteira, NossoNumero, Documento, Valor, Vencimento, Moeda, TotalCampos
+    Banco,
+    Agencia,
+    CodigoCedente,
+    Conta,
+    DigitoConta,
+    Convenio,
+    Modalidade,
+    Carteira,
+    NossoNumero,
+    Documento,
+    Valor,
+    Vencimento,
+    Moeda,
+    TotalCampos
 };
 
 constexpr std::array<std::string_view, TotalCampos> NomesCampos = {
-    "banco", "agencia", "codigoCedente", "conta", "digitoConta", "convenio", "modalidade",
-    "carteira", "nossoNumero", "documento", "valor", "vencimento", "moeda",
+    "banco",    "agencia",     "codigoCedente", "conta", "digitoConta", "convenio", "modalidade",
+    "carteira", "nossoNumero", "documento",     "valor", "vencimento",  "moeda",
 };
 
 // A line's inputs: every field is a text; a JSON number is taken as written.
@@ -40,7 +52,7 @@ public:
 class LeitorEntrada final : public nlohmann::json_sax<Json>
 {
 public:
-    explicit LeitorEntrada(Entrada &entrada) : m_entrada(entrada) {}
+    explicit LeitorEntrada(Entrada &entrada) : m_entrada(entrada) { }
 
     const std::string &erro() const { return m_erro; }
 
@@ -128,11 +140,12 @@ std::optional<std::chrono::sys_days> LeData(std::string_view texto)
             numeros[p] = numeros[p] * 10 + (c - '0');
         }
     }
-    const std::chrono::year_month_day data{std::chrono::year{numeros[0]}, std::chrono::month{unsigned(numeros[1])},
-                                           std::chrono::day{unsigned(numeros[2])}};
+    const std::chrono::year_month_day data {std::chrono::year {numeros[0]},
+                                            std::chrono::month {unsigned(numeros[1])},
+                                            std::chrono::day {unsigned(numeros[2])}};
     if (!data.ok())
         return std::nullopt;
-    return std::chrono::sys_days{data};
+    return std::chrono::sys_days {data};
 }
 
 // A one-character field: empty gives `vazio`.
@@ -271,7 +284,8 @@ std::string ProcessaLinha(std::string_view linha)
         LeitorEntrada leitor(entrada);
         const bool lido = Json::sax_parse(linha.begin(), linha.end(), &leitor);
         if (!lido)
-            return Erro(leitor.erro().empty() ? std::string_view("JSON inválido") : std::string_view(leitor.erro()));
+            return Erro(leitor.erro().empty() ? std::string_view("JSON inválido")
+                                              : std::string_view(leitor.erro()));
 
         TBoleto boleto;
         Preenche(boleto, entrada);

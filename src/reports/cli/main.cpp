@@ -27,9 +27,8 @@ void printErr(const QString &text)
 
 int usage()
 {
-    printErr(QStringLiteral(
-        "uso: relatorio ARQUIVO.rav RELATORIO SAIDA.pdf [nome=valor ...] "
-        "[--rows CONEXAO=LINHAS.json ...]"));
+    printErr(QStringLiteral("uso: relatorio ARQUIVO.rav RELATORIO SAIDA.pdf [nome=valor ...] "
+                            "[--rows CONEXAO=LINHAS.json ...]"));
     return 2;
 }
 
@@ -75,7 +74,8 @@ int main(int argc, char **argv)
                 if (eq <= 0)
                     return usage();
                 sources.push_back(std::make_unique<MemoryDataSource>(readRows(rowsArg.mid(eq + 1))));
-                offered.push_back(std::make_unique<ReportConnection>(rowsArg.left(eq), *sources.back(), connections));
+                offered.push_back(
+                    std::make_unique<ReportConnection>(rowsArg.left(eq), *sources.back(), connections));
             } else if (arg.indexOf(QLatin1Char('=')) > 0) {
                 const qsizetype eq = arg.indexOf(QLatin1Char('='));
                 runner.setParam(arg.left(eq), arg.mid(eq + 1));

@@ -7,7 +7,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-PreviewOutput::PreviewOutput(QWidget *parent) : m_parent(parent) {}
+PreviewOutput::PreviewOutput(QWidget *parent) : m_parent(parent)
+{ }
 
 PreviewOutput::~PreviewOutput() = default;
 

@@ -18,7 +18,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const QList<int> kZoomSteps{25, 50, 75, 100, 125, 150, 200, 300};
+const QList<int> kZoomSteps {25, 50, 75, 100, 125, 150, 200, 300};
 
 QString pageStatus(const QString &pattern, int page)
 {
@@ -59,10 +59,13 @@ ReportPreview::ReportPreview(const Report::Document &document, QWidget *parent)
     bar->addWidget(new QLabel(QStringLiteral("Zoom:"), this));
     bar->addWidget(m_zoomBox);
     bar->addSpacing(16);
-    QPushButton *printButton = button(QStringLiteral("btnPrint"), QStringLiteral("Imprimir..."), QStringLiteral("Imprimir o relatório"));
-    QPushButton *pdfButton = button(QStringLiteral("btnSavePdf"), QStringLiteral("Salvar PDF..."), QStringLiteral("Salvar como Adobe Acrobat (PDF)"));
+    QPushButton *printButton = button(QStringLiteral("btnPrint"), QStringLiteral("Imprimir..."),
+                                      QStringLiteral("Imprimir o relatório"));
+    QPushButton *pdfButton = button(QStringLiteral("btnSavePdf"), QStringLiteral("Salvar PDF..."),
+                                    QStringLiteral("Salvar como Adobe Acrobat (PDF)"));
     bar->addStretch();
-    QPushButton *closeButton = button(QStringLiteral("btnClose"), QStringLiteral("Fechar"), QStringLiteral("Fechar a visualização"));
+    QPushButton *closeButton = button(QStringLiteral("btnClose"), QStringLiteral("Fechar"),
+                                      QStringLiteral("Fechar a visualização"));
 
     m_pageView = new QLabel;
     m_pageView->setObjectName(QStringLiteral("pageView"));
@@ -88,9 +91,8 @@ ReportPreview::ReportPreview(const Report::Document &document, QWidget *parent)
     onSignal(printButton, &QPushButton::clicked, this, &ReportPreview::print);
     onSignal(pdfButton, &QPushButton::clicked, this, &ReportPreview::saveAsPdf);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
-    onSignal(m_zoomBox, &QComboBox::currentIndexChanged, this, [this](int index) {
-        setZoom(m_zoomBox->itemData(index).toInt());
-    });
+    onSignal(m_zoomBox, &QComboBox::currentIndexChanged, this,
+             [this](int index) { setZoom(m_zoomBox->itemData(index).toInt()); });
 
     m_zoomBox->setCurrentIndex(kZoomSteps.indexOf(kInitialZoom));
     render();
@@ -135,8 +137,7 @@ void ReportPreview::render()
     const qreal ratio = devicePixelRatioF();
     const double pixelsPerMm = logicalDpiX() * m_zoom / 100.0 / 25.4 * ratio;
     const QSizeF mm = m_document.sizeMm();
-    QImage image(qRound(mm.width() * pixelsPerMm), qRound(mm.height() * pixelsPerMm),
-                 QImage::Format_RGB32);
+    QImage image(qRound(mm.width() * pixelsPerMm), qRound(mm.height() * pixelsPerMm), QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
@@ -201,9 +202,9 @@ void ReportPreview::print()
 
 void ReportPreview::saveAsPdf()
 {
-    QString path = MessageService::instance().saveFileName(
-        QStringLiteral("Salvar como PDF"), m_document.name + QStringLiteral(".pdf"),
-        QStringLiteral("Adobe Acrobat (PDF) (*.pdf)"));
+    QString path = MessageService::instance().saveFileName(QStringLiteral("Salvar como PDF"),
+                                                           m_document.name + QStringLiteral(".pdf"),
+                                                           QStringLiteral("Adobe Acrobat (PDF) (*.pdf)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -216,12 +217,8 @@ void ReportPreview::saveAsPdf()
 void ReportPreview::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
-    case Qt::Key_PageDown:
-        setPage(m_page + 1);
-        return;
-    case Qt::Key_PageUp:
-        setPage(m_page - 1);
-        return;
+    case Qt::Key_PageDown: setPage(m_page + 1); return;
+    case Qt::Key_PageUp: setPage(m_page - 1); return;
     case Qt::Key_Home:
         if (event->modifiers() & Qt::ControlModifier) {
             setPage(0);
@@ -234,8 +231,7 @@ void ReportPreview::keyPressEvent(QKeyEvent *event)
             return;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     QDialog::keyPressEvent(event);
 }

@@ -26,7 +26,7 @@ public:
     int pageCount() const { return static_cast<int>(m_document.pages.size()); }
     int currentPage() const { return m_page; } // 0-based
     void setPage(int page);
-    int zoom() const { return m_zoom; }        // percent
+    int zoom() const { return m_zoom; } // percent
     void setZoom(int percent);
 
     // Prints pages from..to (1-based, inclusive) on a printer already set up.
