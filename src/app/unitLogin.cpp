@@ -149,10 +149,7 @@ void TfrmLogin::btnOKClick()
         edtSenha->setFocus();
         return;
     }
-    QVariantMap row;
-    for (const QString &f : zqUsuario.fieldNames())
-        row.insert(f, zqUsuario.value(f));
-    Session::instance().login(row);
+    Session::instance().login(zqUsuario.currentRow());
     accept();
 }
 

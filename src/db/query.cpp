@@ -1,6 +1,7 @@
 #include "db/query.h"
 
 #include "common/apperror.h"
+#include "common/regional.h"
 #include "db/connection.h"
 
 #include <QMutex>
@@ -65,6 +66,31 @@ DbError errorOf(const QSqlQuery &q)
     if (text.trimmed().isEmpty())
         text = QStringLiteral("Erro desconhecido do banco de dados.");
     return DbError(text, err.nativeErrorCode());
+}
+
+// "`a` = :k0 and `b` = :k1": the row's key as a condition.
+QString keyCondition(const QStringList &keys)
+{
+    QStringList where;
+    for (int k = 0; k < keys.size(); ++k)
+        where << quoted(keys[k]) + QStringLiteral(" = :k%1").arg(k);
+    return where.join(QStringLiteral(" and "));
+}
+
+void bindKeys(QSqlQuery &q, const QVector<QVariant> &keyValues)
+{
+    for (int k = 0; k < keyValues.size(); ++k)
+        q.bindValue(QStringLiteral(":k%1").arg(k), keyValues[k]);
+}
+
+// A statement of the layer's own, prepared on the shared connection.
+QSqlQuery prepareShared(const QString &sql)
+{
+    Connection::shared().ensureOpen();
+    QSqlQuery q(Connection::shared().database());
+    if (!q.prepare(sql))
+        throw errorOf(q);
+    return q;
 }
 
 bool isTextType(QMetaType type)
@@ -345,9 +371,9 @@ QString Query::text(const QString &field) const
     if (v.isNull())
         return {};
     if (v.metaType().id() == QMetaType::QDate)
-        return v.toDate().toString(QStringLiteral("dd/MM/yyyy"));
+        return v.toDate().toString(Regional::kDateFormat);
     if (v.metaType().id() == QMetaType::QDateTime)
-        return v.toDateTime().toString(QStringLiteral("dd/MM/yyyy hh:mm:ss"));
+        return v.toDateTime().toString(Regional::kDateTimeFormat);
     return v.toString();
 }
 
@@ -417,15 +443,15 @@ QVariant Query::coerce(int column, const QVariant &v) const
             return d;
         }
         case QMetaType::QDate: {
-            const QDate d = QDate::fromString(s, QStringLiteral("dd/MM/yyyy"));
+            const QDate d = QDate::fromString(s, Regional::kDateFormat);
             if (!d.isValid())
                 throw ConversionError(QStringLiteral("'%1' não é uma data válida.").arg(s));
             return d;
         }
         case QMetaType::QDateTime: {
-            QDateTime dt = QDateTime::fromString(s, QStringLiteral("dd/MM/yyyy hh:mm:ss"));
+            QDateTime dt = QDateTime::fromString(s, Regional::kDateTimeFormat);
             if (!dt.isValid())
-                dt = QDateTime(QDate::fromString(s, QStringLiteral("dd/MM/yyyy")), QTime(0, 0));
+                dt = QDateTime(QDate::fromString(s, Regional::kDateFormat), QTime(0, 0));
             if (!dt.isValid())
                 throw ConversionError(QStringLiteral("'%1' não é uma data válida.").arg(s));
             return dt;
@@ -568,24 +594,11 @@ void Query::postUpdate()
     std::sort(cols.begin(), cols.end());
     for (int c : cols)
         sets << quoted(m_record.fieldName(c)) + QStringLiteral(" = :v%1").arg(c);
-    QStringList where;
-    for (int k = 0; k < keys.size(); ++k)
-        where << quoted(keys[k]) + QStringLiteral(" = :k%1").arg(k);
-
-    Connection::shared().ensureOpen();
-    QSqlQuery q(Connection::shared().database());
-    if (!q.prepare(
-            QStringLiteral("update %1 set %2 where %3")
-                .arg(quoted(table), sets.join(QStringLiteral(", ")), where.join(QStringLiteral(" and ")))))
-        throw errorOf(q);
+    QSqlQuery q = prepareShared(QStringLiteral("update %1 set %2 where %3")
+                                    .arg(quoted(table), sets.join(QStringLiteral(", ")), keyCondition(keys)));
     for (int c : cols)
         q.bindValue(QStringLiteral(":v%1").arg(c), m_buffer[c]);
-    for (int k = 0; k < keys.size(); ++k) {
-        const int col = fieldIndex(keys[k]);
-        if (col < 0)
-            throw DbError(QStringLiteral("A chave '%1' não está entre os campos da consulta.").arg(keys[k]));
-        q.bindValue(QStringLiteral(":k%1").arg(k), m_rows[m_current][col]);
-    }
+    bindKeys(q, currentKeyValues(keys));
     if (!q.exec())
         throw errorOf(q);
     m_rows[m_current] = m_buffer;
@@ -597,16 +610,10 @@ QVector<QVariant> Query::readRowByKey(const QString &table, const QStringList &k
     QStringList columns;
     for (int i = 0; i < m_record.count(); ++i)
         columns << quoted(m_record.fieldName(i));
-    QStringList where;
-    for (int k = 0; k < keys.size(); ++k)
-        where << quoted(keys[k]) + QStringLiteral(" = :k%1").arg(k);
-    QSqlQuery q(Connection::shared().database());
-    if (!q.prepare(
-            QStringLiteral("select %1 from %2 where %3")
-                .arg(columns.join(QStringLiteral(", ")), quoted(table), where.join(QStringLiteral(" and ")))))
-        throw errorOf(q);
-    for (int k = 0; k < keys.size(); ++k)
-        q.bindValue(QStringLiteral(":k%1").arg(k), keyValues[k]);
+    QSqlQuery q
+        = prepareShared(QStringLiteral("select %1 from %2 where %3")
+                            .arg(columns.join(QStringLiteral(", ")), quoted(table), keyCondition(keys)));
+    bindKeys(q, keyValues);
     if (!q.exec())
         throw errorOf(q);
     if (!q.next())
@@ -631,14 +638,11 @@ void Query::postInsert()
         names << quoted(m_record.fieldName(c));
         values << QStringLiteral(":v%1").arg(c);
     }
-    Connection::shared().ensureOpen();
-    QSqlQuery q(Connection::shared().database());
     const QString sql = cols.isEmpty()
         ? QStringLiteral("insert into %1 () values ()").arg(quoted(table))
         : QStringLiteral("insert into %1 (%2) values (%3)")
               .arg(quoted(table), names.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
-    if (!q.prepare(sql))
-        throw errorOf(q);
+    QSqlQuery q = prepareShared(sql);
     for (int c : cols)
         q.bindValue(QStringLiteral(":v%1").arg(c), m_buffer[c]);
     if (!q.exec())
@@ -684,21 +688,34 @@ void Query::remove()
     if (table.isEmpty() || keys.isEmpty())
         throw DbError(
             QStringLiteral("Não foi possível determinar a tabela e a chave para remover o registro."));
-    QStringList where;
-    for (int k = 0; k < keys.size(); ++k)
-        where << quoted(keys[k]) + QStringLiteral(" = :k%1").arg(k);
-    Connection::shared().ensureOpen();
-    QSqlQuery q(Connection::shared().database());
-    if (!q.prepare(QStringLiteral("delete from %1 where %2")
-                       .arg(quoted(table), where.join(QStringLiteral(" and ")))))
-        throw errorOf(q);
-    for (int k = 0; k < keys.size(); ++k)
-        q.bindValue(QStringLiteral(":k%1").arg(k), m_rows[m_current][requireField(keys[k])]);
+    QSqlQuery q
+        = prepareShared(QStringLiteral("delete from %1 where %2").arg(quoted(table), keyCondition(keys)));
+    bindKeys(q, currentKeyValues(keys));
     if (!q.exec())
         throw errorOf(q);
     m_rows.erase(m_rows.begin() + m_current);
     Q_EMIT rowsReset();
     setCurrent(m_rows.empty() ? -1 : std::min(m_current, recordCount() - 1));
+}
+
+QVector<QVariant> Query::currentKeyValues(const QStringList &keys) const
+{
+    QVector<QVariant> values;
+    for (const QString &key : keys) {
+        const int col = fieldIndex(key);
+        if (col < 0)
+            throw DbError(QStringLiteral("A chave '%1' não está entre os campos da consulta.").arg(key));
+        values << m_rows[m_current][col];
+    }
+    return values;
+}
+
+QVariantMap Query::currentRow() const
+{
+    QVariantMap row;
+    for (int i = 0; i < m_record.count(); ++i)
+        row.insert(m_record.fieldName(i), value(m_record.fieldName(i)));
+    return row;
 }
 
 void Query::fire(const std::vector<Handler> &handlers)

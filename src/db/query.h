@@ -92,6 +92,8 @@ public:
     double doubleValue(const QString &field) const;
     QDate date(const QString &field) const;
     QDateTime dateTime(const QString &field) const;
+    // Every field of the current row (the edit buffer while editing), by column name.
+    QVariantMap currentRow() const;
     // A yes/no column: its text, with null read as "N".
     QString yesNo(const QString &field) const;
 
@@ -147,6 +149,7 @@ private:
     static void fire(const std::vector<Handler> &handlers);
     void postUpdate();
     void postInsert();
+    QVector<QVariant> currentKeyValues(const QStringList &keys) const;
     QVector<QVariant> readRowByKey(const QString &table, const QStringList &keys,
                                    const QVector<QVariant> &keyValues) const;
 

@@ -47,10 +47,7 @@ void Session::reload()
     q.open();
     if (q.isEmpty())
         return;
-    QVariantMap row;
-    for (const QString &f : q.fieldNames())
-        row.insert(f, q.value(f));
-    login(row);
+    login(q.currentRow());
 }
 
 QString Session::column(Permission permission)
